@@ -1,0 +1,25 @@
+// Reading a folder of entry files, 001.txt … 382.txt, in UTF-8 or code page 932.
+#pragma once
+
+#include "entry_rules.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace aoba {
+
+enum class FileEncoding { Utf8, Cp932, Detect };
+
+std::string EntryFileName(int n);
+
+struct EntryFile {
+    std::filesystem::path path;
+    std::optional<std::u16string> text;  // nothing when the file is missing or cannot be decoded
+    std::vector<Violation> violations;    // every broken rule, reading and structure alike
+};
+
+// Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932.
+EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding encoding, Cp932& codePage);
+
+} // namespace aoba

@@ -1,0 +1,143 @@
+#include "entry_rules.h"
+
+#include "cp932.h"
+#include "header_line.h"
+#include "utf8.h"
+
+#include <cstdio>
+
+namespace aoba {
+
+namespace {
+
+constexpr int kMinLines = 3;
+constexpr int kMaxLines = 56;
+constexpr std::u16string_view kIdeographicSpace = u"　";
+
+bool IsAllowedAscii(char16_t c) {
+    if ((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
+        return true;
+    return std::u16string_view(u" !&()+-./=?").find(c) != std::u16string_view::npos;
+}
+
+bool IsParenthesised(std::u16string_view s) {
+    return s.size() >= 3 && s.front() == u'（' && s.back() == u'）';
+}
+
+// What may follow the issue label in the header of entry n; the eight notes of the printed headers.
+bool IsHeaderNote(int n, std::u16string_view note) {
+    switch (n) {
+    case 28: return IsParenthesised(note);
+    case 30: return note == u"　（今号より、毎月一回・５日発行）";
+    case 35: return note.starts_with(kIdeographicSpace) && IsParenthesised(note.substr(1));
+    case 39: return note == u"　（誌代＝１５０円）";
+    case 42:
+        return note.size() >= 2 && note.starts_with(kIdeographicSpace) && note[1] != u'　' &&
+               note.find_first_of(u"（）") == std::u16string_view::npos;
+    case 80: return note == kIdeographicSpace;
+    case 89: return note == u"（定価 200円）";
+    case 380: return note == u"（終刊号）";
+    default: return note.empty();
+    }
+}
+
+const char* HeaderNoteRule(int n) {
+    switch (n) {
+    case 28: return "followed at once by a note in full-width parentheses";
+    case 30: return "followed by \"　（今号より、毎月一回・５日発行）\"";
+    case 35: return "followed by U+3000 and a note in full-width parentheses";
+    case 39: return "followed by \"　（誌代＝１５０円）\"";
+    case 42: return "followed by U+3000 and a note without parentheses";
+    case 80: return "followed by one U+3000";
+    case 89: return "followed at once by \"（定価 200円）\"";
+    case 380: return "followed at once by \"（終刊号）\"";
+    default: return "with nothing after it";
+    }
+}
+
+void CheckHeader(int n, std::u16string_view header, std::vector<Violation>& out) {
+    const std::u16string label = HeaderLabel(n);
+    if (header.starts_with(label) && IsHeaderNote(n, header.substr(label.size())))
+        return;
+    out.push_back({1, "header",
+                   "expected \"" + EncodeUtf8(label) + "\" " + HeaderNoteRule(n) + ", found \"" +
+                       EncodeUtf8(header) + "\""});
+}
+
+void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vector<Violation>& out) {
+    if (n != 382) {
+        if (lines.size() >= 2 && !lines[1].empty())
+            out.push_back({2, "line-2", "line 2 must be empty"});
+        return;
+    }
+    // The special issue carries a note in line 2 and has its empty line third.
+    if (lines.size() >= 2 && !(lines[1].starts_with(u"　　") && IsParenthesised(lines[1].substr(2))))
+        out.push_back({2, "line-2", "line 2 must be two U+3000 and a note in full-width parentheses"});
+    if (lines.size() >= 3 && !lines[2].empty())
+        out.push_back({3, "line-2", "line 3 must be empty"});
+}
+
+} // namespace
+
+std::string DescribeChar(char16_t c) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0xD800 && c <= 0xDFFF))
+        return code;
+    return std::string(code) + " '" + EncodeUtf8(std::u16string_view(&c, 1)) + "'";
+}
+
+std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
+    std::vector<Violation> out;
+    int line = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
+            ++line;
+        } else if (c == u'\r' || c == u'\n') {
+            out.push_back({line, "line-end", c == u'\r' ? "CR without LF" : "LF without CR"});
+        } else if (c == u'\t') {
+            out.push_back({line, "tab", "tab character"});
+        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            out.push_back({line, "control", "control character " + DescribeChar(c)});
+        } else if (c < 0x80) {
+            if (!IsAllowedAscii(c))
+                out.push_back({line, "ascii", DescribeChar(c) + " is not among the ASCII characters of the catalogue"});
+        } else if (codePage.Encode(c).empty()) {
+            out.push_back({line, "repertoire", DescribeChar(c) + " is not in code page 932"});
+        }
+    }
+    if (!text.ends_with(u"\r\n"))
+        out.push_back({line, "line-end", "the text must end with CR LF"});
+
+    const std::vector<std::u16string_view> lines = SplitLines(text);
+    const int count = static_cast<int>(lines.size());
+    if (count > 0 && lines.back().empty())
+        out.push_back({count, "empty-last-line", "the text must not end with an empty line"});
+    if (count < kMinLines || count > kMaxLines)
+        out.push_back({0, "line-count",
+                       std::to_string(count) + " lines, expected " + std::to_string(kMinLines) + " to " +
+                           std::to_string(kMaxLines)});
+    if (count >= 1)
+        CheckHeader(n, lines[0], out);
+    CheckLineTwo(n, lines, out);
+    return out;
+}
+
+} // namespace aoba
