@@ -229,10 +229,14 @@ std::string Grouped(long value) {
     return value < 0 ? "-" + digits : digits;
 }
 
+// Long lists are cut short; they only arise where a figure is far off anyway.
 std::string Numbers(const std::vector<int>& entries) {
+    constexpr std::size_t kShown = 8;
     std::string out;
-    for (const int n : entries)
-        out += (out.empty() ? "" : " ") + std::to_string(n);
+    for (std::size_t i = 0; i < entries.size() && i < kShown; ++i)
+        out += (out.empty() ? "" : " ") + std::to_string(entries[i]);
+    if (entries.size() > kShown)
+        out += " … and " + std::to_string(entries.size() - kShown) + " more";
     return out;
 }
 
@@ -325,14 +329,6 @@ std::string Padded(const std::string& s, int width) {
     return s + std::string(static_cast<std::size_t>(std::max(0, width - Columns(s))), ' ');
 }
 
-// Long lists of entry numbers would push the expected column off the screen.
-std::string Shortened(const std::string& s) {
-    constexpr std::size_t kLongest = 40;
-    if (s.size() <= kLongest)
-        return s;
-    return s.substr(0, s.rfind(' ', kLongest)) + " …";
-}
-
 } // namespace
 
 std::vector<FigureRow> CompareFigures(const CatalogueFigures& found, const CatalogueFigures& expected) {
@@ -347,7 +343,7 @@ std::vector<FigureRow> CompareFigures(const CatalogueFigures& found, const Catal
 std::string RenderFigureTable(const std::vector<FigureRow>& rows) {
     std::vector<FigureRow> shown{{"figure", "found", "expected"}};
     for (const FigureRow& row : rows)
-        shown.push_back({row.label, Shortened(row.found), Shortened(row.expected)});
+        shown.push_back(row);
     int labelWidth = 0;
     int foundWidth = 0;
     int expectedWidth = 0;
