@@ -73,8 +73,6 @@ private Q_SLOTS:
         QTest::newRow("ASCII backslash") << 55 << Sound55(QStringLiteral("　a\\b")) << "ascii" << 3;
         QTest::newRow("55 without its supplement label")
             << 55 << Entry({QStringLiteral("1977年６月　55号"), {}, kArticle}) << "header" << 1;
-        QTest::newRow("header of the wrong month")
-            << 55 << Entry({QStringLiteral("1977年７月　55増刊号"), {}, kArticle}) << "header" << 1;
         QTest::newRow("39 with its note but no U+3000")
             << 39 << Entry({QStringLiteral("1976年３月　39号（誌代＝１５０円）"), {}, kArticle}) << "header" << 1;
         QTest::newRow("80 without its U+3000")

@@ -44,7 +44,6 @@ private Q_SLOTS:
         QTest::newRow("half-width space before the run")
             << QStringLiteral(" ") + Spaces(3) + QStringLiteral("続き") << BodyLineKind::Other << 0;
         QTest::newRow("U+3000 then a half-width space") << QStringLiteral("　 「題」") << BodyLineKind::Other << 1;
-        QTest::newRow("run then a half-width space") << Spaces(4) + QStringLiteral(" 続き") << BodyLineKind::Other << 4;
     }
 
     void bodyLine_isClassified() {
@@ -61,7 +60,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("counted");
         QTest::newRow("text then U+3000") << QStringLiteral("　「題」　　") << true;
         QTest::newRow("text then half-width spaces") << QStringLiteral("　「題」  ") << true;
-        QTest::newRow("text then a mixed run") << QStringLiteral("　「題」 　") << true;
         QTest::newRow("text to the end") << QStringLiteral("　「題」") << false;
         QTest::newRow("one U+3000 alone") << Spaces(1) << false;
         QTest::newRow("five U+3000 alone") << Spaces(5) << false;
