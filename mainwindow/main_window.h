@@ -1,0 +1,63 @@
+// Form1, the main window: lookups by issue number, by month and among the extra issues, the search field,
+// and the contents pane that shows the chosen issue's table of contents.
+#pragma once
+
+#include "field_rules.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace aoba {
+
+class Feedback;
+class OptionButton;
+class ResultsWindow;
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Feedback& feedback, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Puts entry n (1..382) into the contents pane, replacing what it held.
+    void ShowIssue(int n);
+
+    // The results window while it exists: created by the first search, gone when the reader closes it.
+    ResultsWindow* resultsWindow() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildIssueNumberFrame();
+    void buildMonthFrame();
+    void buildSearchFrame();
+    void buildExtraIssueFrame();
+    void buildContentsPane();
+    void setTabOrder();
+
+    void showByIssueNumber();
+    void showByMonth();
+    void showExtraIssue();
+    void stepIssue(Step step);
+    void stepMonth(Step step);
+    void correctMonth();
+    void search();
+    void bringToFront();
+
+    Feedback& feedback_;
+    QLineEdit* issueField_ = nullptr;   // Text1
+    QComboBox* yearField_ = nullptr;    // Combo1
+    QComboBox* monthField_ = nullptr;   // Combo2
+    QLineEdit* searchField_ = nullptr;  // Text2
+    QPlainTextEdit* contents_ = nullptr; // Text3
+    OptionButton* extraIssues_[3] = {};  // Option1..Option3
+    QPointer<ResultsWindow> results_;
+};
+
+} // namespace aoba

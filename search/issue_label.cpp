@@ -1,0 +1,78 @@
+#include "issue_label.h"
+
+#include "calendar.h"
+#include "results_window.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QToolTip>
+
+namespace aoba {
+
+QString IssueCaption(int issue) { return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')); }
+
+IssueLabel::IssueLabel(int issue, ResultsWindow& window)
+    : QLabel(&window)
+    , issue_(issue)
+    , window_(window) {
+    setText(IssueCaption(issue));
+    setAccessibleName(text());
+    const PublicationMonth when = MonthOfEntry(issue);
+    setAccessibleDescription(QStringLiteral("%1号 %2年%3月").arg(issue).arg(when.year).arg(when.month));
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+bool IssueLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QString tip = window_.toolTipFor(issue_);
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void IssueLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
+        Q_EMIT window_.issueChosen(issue_);
+        return;
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
+        window_.moveFocus(issue_, event->key());
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void IssueLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        Q_EMIT window_.issueChosen(issue_);
+    else
+        QLabel::mouseReleaseEvent(event);
+}
+
+void IssueLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+} // namespace aoba

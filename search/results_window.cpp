@@ -1,0 +1,108 @@
+#include "results_window.h"
+
+#include "catalogue_search.h"
+#include "entry_store.h"
+#include "issue_label.h"
+#include "look.h"
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <climits>
+#include <cstdlib>
+
+namespace aoba {
+
+namespace {
+
+constexpr int kColumns = 20;
+
+int Column(int issue) { return (issue - 1) % kColumns; }
+int Row(int issue) { return (issue - 1) / kColumns; }
+
+} // namespace
+
+ResultsWindow::ResultsWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("目次検索結果"));
+    setFixedSize(TwipsSize(9795, 5550));
+    setFont(DefaultFont());
+    FillBackground(*this, kLightGreen);
+    // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* band = new QLabel(this);
+    band->setObjectName(QStringLiteral("Label3"));
+    band->setGeometry(TwipsRect(0, 0, 9855, 255));
+    FillBackground(*band, kWhite);
+
+    headerLabel_ = new QLabel(this);
+    headerLabel_->setObjectName(QStringLiteral("Label2"));
+    headerLabel_->setGeometry(TwipsRect(0, 120, 9855, 735));
+    FillBackground(*headerLabel_, kWhite);
+    headerLabel_->setFont(MinchoFont(9, false));
+    headerLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    headerLabel_->setWordWrap(true);
+    headerLabel_->setTextFormat(Qt::PlainText);
+
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
+        auto* label = new IssueLabel(issue, *this);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
+        labels_[static_cast<std::size_t>(issue - 1)] = label;
+    }
+}
+
+void ResultsWindow::setVisibleIssues(const SearchHits& hits) {
+    for (IssueLabel* label : labels_)
+        label->setVisible(hits.contains(label->issue()));
+}
+
+void ResultsWindow::setSearchString(const QString& needle) {
+    needle_ = needle;
+    header_ = ResultsHeader(needle);
+    // The label shows the CRs as line breaks.
+    headerLabel_->setText(QString(header_).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    headerLabel_->setAccessibleName(headerLabel_->text());
+}
+
+QString ResultsWindow::toolTipFor(int issue) const {
+    return FirstLineContaining(EntryText(issue), needle_).trimmed().toString();
+}
+
+void ResultsWindow::moveFocus(int fromIssue, int key) {
+    // Left and Right go through the visible labels in issue order; Up and Down to the nearest visible
+    // label in the rows above or below; Home and End to the first and last.
+    IssueLabel* best = nullptr;
+    long bestScore = LONG_MAX;
+    for (IssueLabel* label : labels_) {
+        const bool jump = key == Qt::Key_Home || key == Qt::Key_End;
+        if (label->isHidden() || (!jump && label->issue() == fromIssue))
+            continue;
+        const int issue = label->issue();
+        const int rows = Row(issue) - Row(fromIssue);
+        const int columns = std::abs(Column(issue) - Column(fromIssue));
+        long score = LONG_MAX;
+        switch (key) {
+        case Qt::Key_Left: score = issue < fromIssue ? fromIssue - issue : LONG_MAX; break;
+        case Qt::Key_Right: score = issue > fromIssue ? issue - fromIssue : LONG_MAX; break;
+        case Qt::Key_Up: score = rows < 0 ? -rows * 100L + columns : LONG_MAX; break;
+        case Qt::Key_Down: score = rows > 0 ? rows * 100L + columns : LONG_MAX; break;
+        case Qt::Key_Home: score = issue; break;
+        case Qt::Key_End: score = kLastIssue - issue; break;
+        default: break;
+        }
+        if (score < bestScore) {
+            bestScore = score;
+            best = label;
+        }
+    }
+    if (best)
+        best->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace aoba

@@ -1,0 +1,46 @@
+// Form2, the results window: a label for every regular issue on a fixed 20 × 19 grid, the labels of the
+// last search's hits visible, and a header naming the string. A click on a label asks for that issue.
+// It has no parent, so the main window can come in front of it.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace aoba {
+
+class IssueLabel;
+class SearchHits;
+
+class ResultsWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    ResultsWindow();
+
+    // Makes exactly the labels of the hits visible; the others keep their places empty.
+    void setVisibleIssues(const SearchHits& hits);
+
+    // Writes the header for a search with hits; the tooltips of the labels quote that string's lines.
+    void setSearchString(const QString& needle);
+
+    // The header as the search wrote it, lines joined by single CRs.
+    const QString& header() const { return header_; }
+
+Q_SIGNALS:
+    void issueChosen(int issue);
+
+private:
+    friend class IssueLabel;
+    void moveFocus(int fromIssue, int key);
+    QString toolTipFor(int issue) const;
+
+    std::array<IssueLabel*, 380> labels_{};  // Label1(0..379), element i for issue i + 1
+    QLabel* headerLabel_ = nullptr;          // Label2
+    QString header_;
+    QString needle_;
+};
+
+} // namespace aoba
