@@ -1,0 +1,17 @@
+# Installs the Debian packages the build, the tests and a run under Xvfb need, when any is missing.
+# Sourced by run.sh and test.sh.
+aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth python3"
+
+aoba_install_packages() {
+    local missing=""
+    for package in $aoba_packages; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
