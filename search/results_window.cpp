@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -20,6 +23,19 @@ constexpr int kColumns = 20;
 
 int Column(int issue) { return (issue - 1) % kColumns; }
 int Row(int issue) { return (issue - 1) / kColumns; }
+
+// The labels are narrow; the window's font is condensed as far as the widest caption needs to fit.
+QFont CaptionFont(const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
+        widest = std::max(widest, metrics.horizontalAdvance(IssueCaption(issue)));
+    if (widest <= width)
+        return font;
+    QFont condensed = font;
+    condensed.setStretch(std::max(50, 100 * width / widest));
+    return condensed;
+}
 
 } // namespace
 
@@ -49,8 +65,10 @@ ResultsWindow::ResultsWindow()
     headerLabel_->setWordWrap(true);
     headerLabel_->setTextFormat(Qt::PlainText);
 
+    const QFont captionFont = CaptionFont(font(), Pixels(375));
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
         auto* label = new IssueLabel(issue, *this);
+        label->setFont(captionFont);
         label->setObjectName(QStringLiteral("Label1"));
         label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
         labels_[static_cast<std::size_t>(issue - 1)] = label;
