@@ -100,6 +100,7 @@ private Q_SLOTS:
         QTest::newRow("tab in a body line") << 156 << "tab" << "tab" << 3;
         QTest::newRow("U+301C wave dash") << 30 << "wave-dash" << "repertoire" << 3;
         QTest::newRow("header changed") << 380 << "header" << "header" << 1;
+        QTest::newRow("byte order mark, said once") << 12 << "bom" << "bom" << 1;
     }
 
     void brokenCopy_namesFileAndRule() {
@@ -122,6 +123,8 @@ private Q_SLOTS:
             bytes.insert(third, "\xE3\x80\x9C");
         else if (fault == QLatin1String("header"))
             bytes.replace(0, 4, "1999");
+        else if (fault == QLatin1String("bom"))
+            bytes.prepend("\xEF\xBB\xBF");
         if (fault != QLatin1String("delete"))
             QVERIFY(WriteAll(path, bytes));
 

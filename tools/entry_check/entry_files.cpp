@@ -22,7 +22,14 @@ EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding
         file.violations.push_back({0, "missing", "the file is missing or cannot be read"});
         return file;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+
+    // Editors on Windows like to start UTF-8 with a byte order mark; say so once instead of through the
+    // header and repertoire rules, and check the rest as it stands.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = encoding != FileEncoding::Cp932 && bytes.starts_with(kByteOrderMark);
+    if (marked)
+        bytes.erase(0, kByteOrderMark.size());
 
     std::size_t badOffset = 0;
     if (encoding != FileEncoding::Cp932) {
@@ -42,6 +49,8 @@ EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding
         }
     }
     file.violations = CheckEntry(n, *file.text, codePage);
+    if (marked)
+        file.violations.insert(file.violations.begin(), {1, "bom", "the file starts with a byte order mark"});
     return file;
 }
 
