@@ -15,11 +15,11 @@ namespace aoba {
 QString IssueCaption(int issue) { return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')); }
 
 IssueLabel::IssueLabel(int issue, ResultsWindow& window)
-    : QLabel(&window)
+    : QWidget(&window)
     , issue_(issue)
+    , caption_(IssueCaption(issue))
     , window_(window) {
-    setText(IssueCaption(issue));
-    setAccessibleName(text());
+    setAccessibleName(caption_);
     const PublicationMonth when = MonthOfEntry(issue);
     setAccessibleDescription(QStringLiteral("%1号 %2年%3月").arg(issue).arg(when.year).arg(when.month));
     setFocusPolicy(Qt::StrongFocus);
@@ -35,7 +35,7 @@ bool IssueLabel::event(QEvent* event) {
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
         return true;
     }
-    return QLabel::event(event);
+    return QWidget::event(event);
 }
 
 void IssueLabel::keyPressEvent(QKeyEvent* event) {
@@ -47,13 +47,13 @@ void IssueLabel::keyPressEvent(QKeyEvent* event) {
         window_.moveFocus(issue_, event->key());
         return;
     default:
-        QLabel::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
 void IssueLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -62,14 +62,15 @@ void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click)
         Q_EMIT window_.issueChosen(issue_);
     else
-        QLabel::mouseReleaseEvent(event);
+        QWidget::mouseReleaseEvent(event);
 }
 
-void IssueLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void IssueLabel::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);

@@ -45,7 +45,6 @@ ResultsWindow::ResultsWindow()
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("目次検索結果"));
     setFixedSize(TwipsSize(9795, 5550));
-    setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
     // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -65,10 +64,10 @@ ResultsWindow::ResultsWindow()
     headerLabel_->setWordWrap(true);
     headerLabel_->setTextFormat(Qt::PlainText);
 
-    const QFont captionFont = CaptionFont(font(), Pixels(375));
+    // The labels take the window's font; the header has its own.
+    setFont(CaptionFont(DefaultFont(), Pixels(375)));
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
         auto* label = new IssueLabel(issue, *this);
-        label->setFont(captionFont);
         label->setObjectName(QStringLiteral("Label1"));
         label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
         labels_[static_cast<std::size_t>(issue - 1)] = label;

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTimer>
