@@ -39,27 +39,33 @@ Widget* Place(QWidget* parent, const char* name, QRect geometry) {
     return widget;
 }
 
-QGroupBox* Frame(QWidget* window, const char* name, const QString& title, QRect geometry) {
+QGroupBox* Frame(QWidget* window, const char* name, const QString& title, QRect geometry,
+                 const QString& description) {
     auto* frame = Place<QGroupBox>(window, name, geometry);
     frame->setTitle(title);
     frame->setAccessibleName(title);
+    frame->setAccessibleDescription(description);
     frame->setFont(GothicFont(9, true));
     return frame;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold) {
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold,
+                const QString& description) {
     auto* label = Place<QLabel>(parent, name, geometry);
     label->setText(text);
     label->setAccessibleName(text);
+    label->setAccessibleDescription(description);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(bold ? GothicFont(9, true) : DefaultFont());
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& face) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& face,
+                    const QString& description) {
     auto* button = Place<QPushButton>(parent, name, geometry);
     button->setText(text);
     button->setAccessibleName(text);
+    button->setAccessibleDescription(description);
     button->setFont(DefaultFont());
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, face);
@@ -92,6 +98,14 @@ QComboBox* NumberCombo(QWidget* parent, const char* name, QRect geometry, const 
     return combo;
 }
 
+// The focus sits in an editable combo box's line edit, and that is what a screen reader reads.
+void NameField(QComboBox& combo, const QString& name, const QString& description) {
+    for (QWidget* widget : {static_cast<QWidget*>(&combo), static_cast<QWidget*>(combo.lineEdit())}) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
+    }
+}
+
 QStringList TwoDigitRange(int from, int to) {
     QStringList items;
     for (int i = from; i <= to; ++i)
@@ -107,6 +121,7 @@ MainWindow::MainWindow(Feedback& feedback, QWidget* parent)
     , feedback_(feedback) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("青葉便り 検索システム"));
+    setAccessibleDescription(QStringLiteral("号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"));
     setFixedSize(TwipsSize(10515, 6705));
     setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
@@ -125,19 +140,21 @@ MainWindow::~MainWindow() { delete results_; }
 ResultsWindow* MainWindow::resultsWindow() const { return results_; }
 
 void MainWindow::buildIssueNumberFrame() {
-    QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("号番検索"), TwipsRect(120, 240, 3975, 1455));
+    QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("号番検索"), TwipsRect(120, 240, 3975, 1455),
+                              QStringLiteral("号数を指定して目次を見る"));
     issueField_ = Place<QLineEdit>(frame, "Text1", TwipsRect(120, 360, 1335, 270));
     issueField_->setText(QStringLiteral("1"));
-    issueField_->setAccessibleName(QStringLiteral("号番検索 号数"));
-    issueField_->setAccessibleDescription(QStringLiteral("1から380の号数"));
+    issueField_->setAccessibleName(QStringLiteral("号番検索　（1～380号）"));
+    issueField_->setAccessibleDescription(QStringLiteral("見たい号の号数、1から380まで"));
     PlatformLook(*issueField_);
     issueField_->installEventFilter(new DigitFilter(feedback_, issueField_));
 
-    QPushButton* forward = Button(frame, "Command3", QStringLiteral("+"), TwipsRect(1080, 720, 255, 255), kLightPeach);
-    forward->setAccessibleDescription(QStringLiteral("号数を一つ進める"));
-    QPushButton* back = Button(frame, "Command4", QStringLiteral("-"), TwipsRect(1440, 720, 255, 255), kLightPeach);
-    back->setAccessibleDescription(QStringLiteral("号数を一つ戻す"));
-    Caption(frame, "Label1", QStringLiteral("　（1～380号）"), TwipsRect(1440, 400, 1215, 255), true);
+    QPushButton* forward = Button(frame, "Command3", QStringLiteral("+"), TwipsRect(1080, 720, 255, 255), kLightPeach,
+                                  QStringLiteral("号数を一つ進める"));
+    QPushButton* back = Button(frame, "Command4", QStringLiteral("-"), TwipsRect(1440, 720, 255, 255), kLightPeach,
+                               QStringLiteral("号数を一つ戻す"));
+    Caption(frame, "Label1", QStringLiteral("　（1～380号）"), TwipsRect(1440, 400, 1215, 255), true,
+            QStringLiteral("指定できる号数の範囲"));
     LookupButton* show = Lookup(frame, "Command1", TwipsRect(2520, 720, 1215, 495), QStringLiteral("号番で目次を見る"));
 
     connect(forward, &QPushButton::clicked, this, [this] { stepIssue(Step::Forward); });
@@ -146,24 +163,26 @@ void MainWindow::buildIssueNumberFrame() {
 }
 
 void MainWindow::buildMonthFrame() {
-    QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("発行月検索"), TwipsRect(120, 1800, 3975, 2055));
-    Caption(frame, "Label4", QStringLiteral("年　　　　　　月"), TwipsRect(120, 360, 1455, 255), false);
+    QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("発行月検索"), TwipsRect(120, 1800, 3975, 2055),
+                              QStringLiteral("発行された年と月を指定して目次を見る"));
+    Caption(frame, "Label4", QStringLiteral("年　　　　　　月"), TwipsRect(120, 360, 1455, 255), false,
+            QStringLiteral("下の二つの欄は年と月"));
     yearField_ = NumberCombo(frame, "Combo1", TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104),
                              QStringLiteral("72"));
-    yearField_->setAccessibleName(QStringLiteral("発行月検索 年"));
-    yearField_->setAccessibleDescription(QStringLiteral("二桁の年"));
+    NameField(*yearField_, QStringLiteral("発行月検索　年"), QStringLiteral("発行年、二桁で。72から99、00から04まで"));
     monthField_ = NumberCombo(frame, "Combo2", TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12),
                               QStringLiteral("09"));
-    monthField_->setAccessibleName(QStringLiteral("発行月検索 月"));
-    monthField_->setAccessibleDescription(QStringLiteral("二桁の月"));
+    NameField(*monthField_, QStringLiteral("発行月検索　月"), QStringLiteral("発行月、二桁で。01から12まで"));
     // Editable combo boxes hand their keys to the line edit directly, so the filter sits on the combo box.
     yearField_->installEventFilter(new DigitFilter(feedback_, yearField_));
     monthField_->installEventFilter(new DigitFilter(feedback_, monthField_));
 
-    Caption(frame, "Label5", QStringLiteral("（72.09～04.07）"), TwipsRect(1920, 640, 1455, 255), true);
-    QPushButton* next = Button(frame, "Command5", QStringLiteral("翌月"), TwipsRect(720, 960, 615, 375), kLightPeach);
-    QPushButton* previous =
-        Button(frame, "Command6", QStringLiteral("先月"), TwipsRect(1440, 960, 615, 375), kLightPeach);
+    Caption(frame, "Label5", QStringLiteral("（72.09～04.07）"), TwipsRect(1920, 640, 1455, 255), true,
+            QStringLiteral("発行期間、72年9月から04年7月まで"));
+    QPushButton* next = Button(frame, "Command5", QStringLiteral("翌月"), TwipsRect(720, 960, 615, 375), kLightPeach,
+                               QStringLiteral("発行月を一月進める"));
+    QPushButton* previous = Button(frame, "Command6", QStringLiteral("先月"), TwipsRect(1440, 960, 615, 375),
+                                   kLightPeach, QStringLiteral("発行月を一月戻す"));
     LookupButton* show = Lookup(frame, "Command2", TwipsRect(2520, 1320, 1215, 495), QStringLiteral("発行月で目次を見る"));
 
     connect(monthField_, &QComboBox::editTextChanged, this, &MainWindow::correctMonth);
@@ -173,34 +192,42 @@ void MainWindow::buildMonthFrame() {
 }
 
 void MainWindow::buildSearchFrame() {
-    QGroupBox* frame = Frame(this, "Frame3", QStringLiteral("目次検索"), TwipsRect(120, 3960, 3975, 855));
+    QGroupBox* frame = Frame(this, "Frame3", QStringLiteral("目次検索"), TwipsRect(120, 3960, 3975, 855),
+                              QStringLiteral("全号の目次から文字列を探す"));
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
-    searchField_->setAccessibleName(QStringLiteral("目次検索 検索する文字列"));
+    searchField_->setAccessibleName(QStringLiteral("目次検索"));
+    searchField_->setAccessibleDescription(QStringLiteral("探す文字列。Enterで検索する"));
     PlatformLook(*searchField_);
     searchField_->installEventFilter(this);
 
-    QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375), kLightGrey);
+    QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375), kLightGrey,
+                                 QStringLiteral("全号の目次から文字列を検索する"));
     search->setFont(MinchoFont(11.25, true));
-    search->setAccessibleDescription(QStringLiteral("全号の目次から文字列を検索する"));
     connect(search, &QPushButton::clicked, this, &MainWindow::search);
 }
 
 void MainWindow::buildExtraIssueFrame() {
-    QGroupBox* frame = Frame(this, "Frame4", QStringLiteral("増刊・付録"), TwipsRect(120, 4920, 3975, 1575));
+    QGroupBox* frame = Frame(this, "Frame4", QStringLiteral("増刊・付録"), TwipsRect(120, 4920, 3975, 1575),
+                              QStringLiteral("増刊号と付録を選んで目次を見る"));
     const struct {
         const char* name;
         QString text;
         QRect geometry;
+        QString description;
     } options[] = {
-        {"Option1", QStringLiteral("77.06増刊（55号）"), TwipsRect(120, 360, 1695, 375)},
-        {"Option2", QStringLiteral("85.11（156号）付録"), TwipsRect(120, 720, 1815, 375)},
-        {"Option3", QStringLiteral("03.06増刊"), TwipsRect(120, 1080, 1215, 375)},
+        {"Option1", QStringLiteral("77.06増刊（55号）"), TwipsRect(120, 360, 1695, 375),
+         QStringLiteral("1977年6月の増刊、55号")},
+        {"Option2", QStringLiteral("85.11（156号）付録"), TwipsRect(120, 720, 1815, 375),
+         QStringLiteral("1985年11月、156号の付録")},
+        {"Option3", QStringLiteral("03.06増刊"), TwipsRect(120, 1080, 1215, 375),
+         QStringLiteral("2003年6月の特別号")},
     };
     QStyle* style = CompactOptionStyle(frame);
     for (int i = 0; i < 3; ++i) {
         OptionButton* option = Place<OptionButton>(frame, options[i].name, options[i].geometry);
         option->setText(options[i].text);
         option->setAccessibleName(options[i].text);
+        option->setAccessibleDescription(options[i].description);
         option->setFont(DefaultFont());
         option->setStyle(style);
         extraIssues_[i] = option;
@@ -217,6 +244,7 @@ void MainWindow::buildContentsPane() {
     contents_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contents_->setAccessibleName(QStringLiteral("目次"));
+    contents_->setAccessibleDescription(QStringLiteral("選んだ号の目次"));
     PlatformLook(*contents_);
     contents_->setFont(MinchoFont(9, false));
     contents_->setPlainText(Placeholder());

@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "results_window.h"
 
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,27 @@
 #include <QToolTip>
 
 namespace aoba {
+
+namespace {
+
+// A screen reader sees a label as the button it behaves like, with a press action.
+class AccessibleIssueLabel final : public QAccessibleWidget {
+public:
+    explicit AccessibleIssueLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            static_cast<IssueLabel*>(widget())->activate();
+    }
+};
+
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(IssueLabel::staticMetaObject.className()) && object->isWidgetType())
+        return new AccessibleIssueLabel(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 QString IssueCaption(int issue) { return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')); }
 
@@ -24,7 +46,11 @@ IssueLabel::IssueLabel(int issue, ResultsWindow& window)
     setAccessibleDescription(QStringLiteral("%1号 %2年%3月").arg(issue).arg(when.year).arg(when.month));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
+    Q_UNUSED(factoryInstalled)
 }
+
+void IssueLabel::activate() { Q_EMIT window_.issueChosen(issue_); }
 
 bool IssueLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
@@ -41,7 +67,7 @@ bool IssueLabel::event(QEvent* event) {
 void IssueLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
-        Q_EMIT window_.issueChosen(issue_);
+        activate();
         return;
     case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
         window_.moveFocus(issue_, event->key());
@@ -60,7 +86,7 @@ void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        Q_EMIT window_.issueChosen(issue_);
+        activate();
     else
         QWidget::mouseReleaseEvent(event);
 }

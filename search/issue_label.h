@@ -17,6 +17,9 @@ public:
     int issue() const { return issue_; }
     const QString& text() const { return caption_; }
 
+    // What a click does: asks the window for this issue.
+    void activate();
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

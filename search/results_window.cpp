@@ -44,6 +44,7 @@ ResultsWindow::ResultsWindow()
                            Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("目次検索結果"));
+    setAccessibleDescription(QStringLiteral("検索された文字列を目次に含む号の一覧"));
     setFixedSize(TwipsSize(9795, 5550));
     FillBackground(*this, kLightGreen);
     // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
@@ -53,6 +54,8 @@ ResultsWindow::ResultsWindow()
     auto* band = new QLabel(this);
     band->setObjectName(QStringLiteral("Label3"));
     band->setGeometry(TwipsRect(0, 0, 9855, 255));
+    band->setAccessibleName(QStringLiteral("目次検索結果"));
+    band->setAccessibleDescription(QStringLiteral("見出しの帯"));
     FillBackground(*band, kWhite);
 
     headerLabel_ = new QLabel(this);
@@ -63,6 +66,8 @@ ResultsWindow::ResultsWindow()
     headerLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     headerLabel_->setWordWrap(true);
     headerLabel_->setTextFormat(Qt::PlainText);
+    headerLabel_->setAccessibleName(QStringLiteral("検索結果の見出し"));
+    headerLabel_->setAccessibleDescription(QStringLiteral("検索された文字列と、号番の選び方"));
 
     // The labels take the window's font; the header has its own.
     setFont(CaptionFont(DefaultFont(), Pixels(375)));
