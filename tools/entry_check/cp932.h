@@ -1,10 +1,12 @@
-// Code page 932 (the Windows table) through glibc iconv, for the maintainer tools only.
-// iconv best-fits some characters that are not in the table (U+301C, U+2212, ¢ …), so a character belongs
-// to the repertoire only when encoding and decoding it gives it back.
+// Code page 932 (the Windows table), for the maintainer tools only: glibc iconv's CP932, or the system's
+// own conversion on Windows. Converters best-fit some characters that are not in the table (iconv takes
+// U+301C, U+2212, ¢ …), so a character belongs to the repertoire only when encoding and decoding it gives
+// it back.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +32,9 @@ private:
         std::uint8_t length = 0;
         char bytes[2] = {};
     };
+    struct Converter;  // the platform's conversion, both ways
+    std::unique_ptr<Converter> converter_;
     std::array<Code, 0x10000> codes_{};
-    void* toCp932_;
-    void* fromCp932_;
 };
 
 } // namespace aoba
