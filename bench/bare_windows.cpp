@@ -12,8 +12,7 @@ namespace bench {
 
 namespace {
 
-template <class Widget>
-void Add(QWidget* parent, int count, int& y) {
+template <class Widget> void Add(QWidget* parent, int count, int& y) {
     for (int i = 0; i < count; ++i, y += 18)
         (new Widget(parent))->setGeometry(8 + (y / 440) * 120, y % 440, 110, 17);
 }

@@ -124,8 +124,9 @@ struct Row {
 void Print(const std::vector<Row>& rows) {
     std::printf("| measure | aoba-search | baseline | ratio | baseline is |\n|---|---:|---:|---:|---|\n");
     for (const Row& row : rows)
-        std::printf("| %s | %.1f %s | %.1f %s | %.2f | %s |\n", qPrintable(row.what), row.ours, qPrintable(row.unit),
-                    row.baseline, qPrintable(row.unit), row.ours / row.baseline, qPrintable(row.baselineName));
+        std::printf("| %s | %.1f %s | %.1f %s | %.2f | %s |\n", qPrintable(row.what), row.ours,
+                    qPrintable(row.unit), row.baseline, qPrintable(row.unit), row.ours / row.baseline,
+                    qPrintable(row.baselineName));
 }
 
 std::u16string_view View(QStringView text) {
@@ -169,7 +170,8 @@ int main(int argc, char** argv) {
         {"search, a word in 20 entries (センター)", QStringLiteral("センター")},
         {"search, in every entry (号)", QStringLiteral("号")},
         {"search, found nowhere (〜)", QStringLiteral("\u301C")},
-        {"search, a 40-character string", QStringLiteral("検索された文字列は以下の号の目次で発見されました。号番をクリックすると")},
+        {"search, a 40-character string",
+         QStringLiteral("検索された文字列は以下の号の目次で発見されました。号番をクリックすると")},
     };
     for (const auto& [tag, needle] : needles) {
         const std::u16string_view plain = View(needle);
@@ -201,8 +203,9 @@ int main(int argc, char** argv) {
         bare->show();
         WaitUntilExposed(*bare);
     });
-    rows.push_back({QStringLiteral("first search to the results window shown (creates it)"), firstSearch / 1000,
-                    firstBare / 1000, QStringLiteral("ms"), QStringLiteral("creating and showing a window of 380 plain labels")});
+    rows.push_back({QStringLiteral("first search to the results window shown (creates it)"),
+                    firstSearch / 1000, firstBare / 1000, QStringLiteral("ms"),
+                    QStringLiteral("creating and showing a window of 380 plain labels")});
 
     const double againSearch = MedianMicros(windowRuns, [&] {
         searchButton->click();
@@ -214,8 +217,9 @@ int main(int argc, char** argv) {
         bare->show();
         WaitUntilExposed(*bare);
     });
-    rows.push_back({QStringLiteral("search to the results window shown again"), againSearch / 1000, againBare / 1000,
-                    QStringLiteral("ms"), QStringLiteral("hiding and showing that window of 380 labels")});
+    rows.push_back({QStringLiteral("search to the results window shown again"), againSearch / 1000,
+                    againBare / 1000, QStringLiteral("ms"),
+                    QStringLiteral("hiding and showing that window of 380 labels")});
 
     auto* pane = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
     const double show = MedianMicros(runs, [&] {
@@ -231,7 +235,8 @@ int main(int argc, char** argv) {
         plainPane.setPlainText(longest);
         plainPane.viewport()->repaint();
     });
-    rows.push_back({QStringLiteral("ShowIssue(380), the longest entry, painted"), show, showBare, QStringLiteral("µs"),
+    rows.push_back({QStringLiteral("ShowIssue(380), the longest entry, painted"), show, showBare,
+                    QStringLiteral("µs"),
                     QStringLiteral("the same text into a plain QPlainTextEdit of the same size")});
 
     std::printf("Platform: %s; %d runs a median (start-up %d, windows %d).\n\n",

@@ -9,7 +9,9 @@ namespace aoba {
 
 namespace {
 
-MonthLookup Issue(int n) { return {MonthLookup::Kind::Issue, n}; }
+MonthLookup Issue(int n) {
+    return {MonthLookup::Kind::Issue, n};
+}
 constexpr MonthLookup kNotPublished{MonthLookup::Kind::NotPublished, 0};
 constexpr MonthLookup kOutOfPeriod{MonthLookup::Kind::OutOfPeriod, 0};
 

@@ -6,16 +6,16 @@
 namespace aoba {
 
 inline constexpr int kFirstIssue = 1;
-inline constexpr int kLastIssue = 380;       // the last regular issue, July 2004
-inline constexpr int kSupplementIssue = 55;  // second issue of June 1977
-inline constexpr int kAppendixEntry = 381;   // appendix to issue 156
-inline constexpr int kSpecialEntry = 382;    // special issue of June 2003
+inline constexpr int kLastIssue = 380;      // the last regular issue, July 2004
+inline constexpr int kSupplementIssue = 55; // second issue of June 1977
+inline constexpr int kAppendixEntry = 381;  // appendix to issue 156
+inline constexpr int kSpecialEntry = 382;   // special issue of June 2003
 inline constexpr int kEntryCount = 382;
 
 struct MonthLookup {
     enum class Kind { Issue, NotPublished, OutOfPeriod };
     Kind kind = Kind::OutOfPeriod;
-    int issue = 0;  // 1..380 when kind is Issue
+    int issue = 0; // 1..380 when kind is Issue
 
     friend bool operator==(const MonthLookup&, const MonthLookup&) = default;
 };

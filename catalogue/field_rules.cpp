@@ -11,9 +11,13 @@ namespace {
 constexpr float kEmptyYear = 1000.0F;
 constexpr std::int32_t kEmptyMonth = 100000;
 
-QString Decimal(double value) { return QString::number(value, 'f', QLocale::FloatingPointShortest); }
+QString Decimal(double value) {
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
 
-QString TwoDigits(QString text) { return text.size() == 1 ? QLatin1Char('0') + text : text; }
+QString TwoDigits(QString text) {
+    return text.size() == 1 ? QLatin1Char('0') + text : text;
+}
 
 } // namespace
 

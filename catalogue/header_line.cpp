@@ -13,10 +13,14 @@ std::u16string HalfWidth(int value) {
     return digits;
 }
 
-std::u16string FullWidthDigit(int digit) { return std::u16string(1, static_cast<char16_t>(u'０' + digit)); }
+std::u16string FullWidthDigit(int digit) {
+    return std::u16string(1, static_cast<char16_t>(u'０' + digit));
+}
 
 // From issue 4 on, single-digit months are written full width and 10..12 half width.
-std::u16string Month(int month) { return month < 10 ? FullWidthDigit(month) : HalfWidth(month); }
+std::u16string Month(int month) {
+    return month < 10 ? FullWidthDigit(month) : HalfWidth(month);
+}
 
 } // namespace
 

@@ -11,7 +11,9 @@ namespace aoba {
 
 namespace {
 
-bool IsSpace(QChar c) { return c == u' ' || c == u'\u3000'; }
+bool IsSpace(QChar c) {
+    return c == u' ' || c == u'\u3000';
+}
 
 // The ASCII form of a digit, sign or point, or 0 for anything else.
 char Ascii(QChar c) {
@@ -21,9 +23,12 @@ char Ascii(QChar c) {
     if (u >= u'０' && u <= u'９')
         return static_cast<char>('0' + (u - u'０'));
     switch (u) {
-    case u'+': case u'＋': return '+';
-    case u'-': case u'－': return '-';
-    case u'.': case u'．': return '.';
+    case u'+':
+    case u'＋': return '+';
+    case u'-':
+    case u'－': return '-';
+    case u'.':
+    case u'．': return '.';
     default: return 0;
     }
 }
@@ -79,7 +84,8 @@ std::optional<std::int32_t> ReadWholeNumber(QStringView text) {
     if (!number)
         return std::nullopt;
     const double rounded = RoundHalfEven(*number);
-    if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max())
+    if (rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }

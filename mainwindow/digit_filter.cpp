@@ -21,15 +21,27 @@ bool AllPass(const QString& text) {
 // The shortcuts are kept on purpose: pasting is expected, and every command copes with any text.
 bool IsUnfiltered(const QKeyEvent& key) {
     switch (key.key()) {
-    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Delete: case Qt::Key_Left: case Qt::Key_Right:
-    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp:
-    case Qt::Key_PageDown: case Qt::Key_Insert:
-        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert: return true;
     default: break;
     }
     if (key.modifiers().testFlag(Qt::ControlModifier)) {
         switch (key.key()) {
-        case Qt::Key_A: case Qt::Key_C: case Qt::Key_V: case Qt::Key_X: case Qt::Key_Z: return true;
+        case Qt::Key_A:
+        case Qt::Key_C:
+        case Qt::Key_V:
+        case Qt::Key_X:
+        case Qt::Key_Z: return true;
         default: break;
         }
     }
@@ -38,7 +50,9 @@ bool IsUnfiltered(const QKeyEvent& key) {
 
 } // namespace
 
-DigitFilter::DigitFilter(Feedback& feedback, QObject* parent) : QObject(parent), feedback_(feedback) {}
+DigitFilter::DigitFilter(Feedback& feedback, QObject* parent)
+    : QObject(parent)
+    , feedback_(feedback) {}
 
 bool DigitFilter::eventFilter(QObject* watched, QEvent* event) {
     QString typed;

@@ -19,9 +19,13 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 
 } // namespace
 
-void DialogFeedback::beep() { QApplication::beep(); }
+void DialogFeedback::beep() {
+    QApplication::beep();
+}
 
-void DialogFeedback::warn(const QString& text) { ShowMessage(parent_, QMessageBox::Warning, QString(), text); }
+void DialogFeedback::warn(const QString& text) {
+    ShowMessage(parent_, QMessageBox::Warning, QString(), text);
+}
 
 void DialogFeedback::inform(const QString& title, const QString& text) {
     ShowMessage(parent_, QMessageBox::NoIcon, title, text);

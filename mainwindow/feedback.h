@@ -21,7 +21,8 @@ public:
 // The real thing: the system beep and modal message boxes over parent.
 class DialogFeedback final : public Feedback {
 public:
-    explicit DialogFeedback(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit DialogFeedback(QWidget* parent = nullptr)
+        : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void beep() override;

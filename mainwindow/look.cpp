@@ -44,7 +44,8 @@ class CompactOption final : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         switch (metric) {
-        case PM_ExclusiveIndicatorWidth: case PM_ExclusiveIndicatorHeight: return 13;
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: return 13;
         case PM_RadioButtonLabelSpacing: return 2;
         default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
@@ -59,21 +60,29 @@ QStyle* CompactOptionStyle(QObject* owner) {
     return style;
 }
 
-QFont GothicFont(qreal pointSize, bool bold) { return Font(kGothic, pointSize, bold); }
+QFont GothicFont(qreal pointSize, bool bold) {
+    return Font(kGothic, pointSize, bold);
+}
 
-QFont MinchoFont(qreal pointSize, bool bold) { return Font(kMincho, pointSize, bold); }
+QFont MinchoFont(qreal pointSize, bool bold) {
+    return Font(kMincho, pointSize, bold);
+}
 
-QFont DefaultFont() { return GothicFont(9, false); }
+QFont DefaultFont() {
+    return GothicFont(9, false);
+}
 
 void RegisterFontSubstitutes() {
     if (QFontDatabase::families().contains(kGothic))
         return;
-    QFont::insertSubstitutions(kGothic, Substitutes({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                                                     QStringLiteral("IPAGothic")},
-                                                    QFontDatabase::Japanese));
-    QFont::insertSubstitutions(kMincho, Substitutes({QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"),
-                                                     QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")},
-                                                    QFontDatabase::Japanese));
+    QFont::insertSubstitutions(kGothic,
+                               Substitutes({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+                                            QStringLiteral("IPAGothic")},
+                                           QFontDatabase::Japanese));
+    QFont::insertSubstitutions(kMincho,
+                               Substitutes({QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"),
+                                            QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")},
+                                           QFontDatabase::Japanese));
 }
 
 void FillBackground(QWidget& widget, const QColor& colour) {

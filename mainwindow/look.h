@@ -10,10 +10,10 @@ class QWidget;
 
 namespace aoba {
 
-inline constexpr QColor kLightGreen{192, 255, 192};  // both windows, frames, labels, option buttons
-inline constexpr QColor kLightPeach{255, 224, 192};  // the four stepping buttons
-inline constexpr QColor kLightGrey{224, 224, 224};   // the search button
-inline constexpr QColor kWhite{255, 255, 255};       // the band at the top of the results window
+inline constexpr QColor kLightGreen{192, 255, 192}; // both windows, frames, labels, option buttons
+inline constexpr QColor kLightPeach{255, 224, 192}; // the four stepping buttons
+inline constexpr QColor kLightGrey{224, 224, 224};  // the search button
+inline constexpr QColor kWhite{255, 255, 255};      // the band at the top of the results window
 
 // The Japanese fonts are asked for by their names, so Windows uses them as they are; RegisterFontSubstitutes
 // maps the names to installed Japanese fonts elsewhere.

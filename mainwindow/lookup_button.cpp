@@ -13,8 +13,8 @@ namespace {
 
 constexpr QColor kOrange{255, 128, 64};
 constexpr QColor kInk{48, 24, 8};
-const QRectF kLettering{7, 6, 72, 14};  // where the lettering sits in the picture
-constexpr qreal kSlant = -0.25;         // leaning forward, as written with a brush
+const QRectF kLettering{7, 6, 72, 14}; // where the lettering sits in the picture
+constexpr qreal kSlant = -0.25;        // leaning forward, as written with a brush
 
 QPainterPath Lettering() {
     QFont font = MinchoFont(11, true);
@@ -46,7 +46,8 @@ void PaintLookupPicture(QPainter& painter, QPointF origin) {
     painter.restore();
 }
 
-LookupButton::LookupButton(QWidget* parent) : QPushButton(parent) {
+LookupButton::LookupButton(QWidget* parent)
+    : QPushButton(parent) {
     // The picture is all a screen reader could otherwise not read.
     setAccessibleName(QStringLiteral("目次を見る"));
 }
@@ -59,7 +60,8 @@ void LookupButton::paintEvent(QPaintEvent*) {
 
     // Centred on the face and cut off by the border, sunk by a pixel while pressed.
     const QRect face = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    QPointF origin = QRectF(rect()).center() - QPointF(kLookupPictureSize.width(), kLookupPictureSize.height()) / 2;
+    QPointF origin =
+        QRectF(rect()).center() - QPointF(kLookupPictureSize.width(), kLookupPictureSize.height()) / 2;
     if (isDown())
         origin += QPointF(1, 1);
     painter.setClipRect(face.adjusted(-1, -1, 1, 1));

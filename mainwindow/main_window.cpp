@@ -31,8 +31,7 @@ QString Placeholder() {
            QStringLiteral("ここに目次が表示されます。\r\n");
 }
 
-template <class Widget>
-Widget* Place(QWidget* parent, const char* name, QRect geometry) {
+template <class Widget> Widget* Place(QWidget* parent, const char* name, QRect geometry) {
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
@@ -60,8 +59,8 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect ge
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& face,
-                    const QString& description) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                    const QColor& face, const QString& description) {
     auto* button = Place<QPushButton>(parent, name, geometry);
     button->setText(text);
     button->setAccessibleName(text);
@@ -121,7 +120,8 @@ MainWindow::MainWindow(Feedback& feedback, QWidget* parent)
     , feedback_(feedback) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("青葉便り 検索システム"));
-    setAccessibleDescription(QStringLiteral("号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"));
+    setAccessibleDescription(
+        QStringLiteral("号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"));
     setFixedSize(TwipsSize(10515, 6705));
     setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
@@ -135,13 +135,17 @@ MainWindow::MainWindow(Feedback& feedback, QWidget* parent)
     issueField_->setFocus();
 }
 
-MainWindow::~MainWindow() { delete results_; }
+MainWindow::~MainWindow() {
+    delete results_;
+}
 
-ResultsWindow* MainWindow::resultsWindow() const { return results_; }
+ResultsWindow* MainWindow::resultsWindow() const {
+    return results_;
+}
 
 void MainWindow::buildIssueNumberFrame() {
     QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("号番検索"), TwipsRect(120, 240, 3975, 1455),
-                              QStringLiteral("号数を指定して目次を見る"));
+                             QStringLiteral("号数を指定して目次を見る"));
     issueField_ = Place<QLineEdit>(frame, "Text1", TwipsRect(120, 360, 1335, 270));
     issueField_->setText(QStringLiteral("1"));
     issueField_->setAccessibleName(QStringLiteral("号番検索　（1～380号）"));
@@ -149,13 +153,14 @@ void MainWindow::buildIssueNumberFrame() {
     PlatformLook(*issueField_);
     issueField_->installEventFilter(new DigitFilter(feedback_, issueField_));
 
-    QPushButton* forward = Button(frame, "Command3", QStringLiteral("+"), TwipsRect(1080, 720, 255, 255), kLightPeach,
-                                  QStringLiteral("号数を一つ進める"));
-    QPushButton* back = Button(frame, "Command4", QStringLiteral("-"), TwipsRect(1440, 720, 255, 255), kLightPeach,
-                               QStringLiteral("号数を一つ戻す"));
+    QPushButton* forward = Button(frame, "Command3", QStringLiteral("+"), TwipsRect(1080, 720, 255, 255),
+                                  kLightPeach, QStringLiteral("号数を一つ進める"));
+    QPushButton* back = Button(frame, "Command4", QStringLiteral("-"), TwipsRect(1440, 720, 255, 255),
+                               kLightPeach, QStringLiteral("号数を一つ戻す"));
     Caption(frame, "Label1", QStringLiteral("　（1～380号）"), TwipsRect(1440, 400, 1215, 255), true,
             QStringLiteral("指定できる号数の範囲"));
-    LookupButton* show = Lookup(frame, "Command1", TwipsRect(2520, 720, 1215, 495), QStringLiteral("号番で目次を見る"));
+    LookupButton* show =
+        Lookup(frame, "Command1", TwipsRect(2520, 720, 1215, 495), QStringLiteral("号番で目次を見る"));
 
     connect(forward, &QPushButton::clicked, this, [this] { stepIssue(Step::Forward); });
     connect(back, &QPushButton::clicked, this, [this] { stepIssue(Step::Back); });
@@ -164,12 +169,13 @@ void MainWindow::buildIssueNumberFrame() {
 
 void MainWindow::buildMonthFrame() {
     QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("発行月検索"), TwipsRect(120, 1800, 3975, 2055),
-                              QStringLiteral("発行された年と月を指定して目次を見る"));
+                             QStringLiteral("発行された年と月を指定して目次を見る"));
     Caption(frame, "Label4", QStringLiteral("年　　　　　　月"), TwipsRect(120, 360, 1455, 255), false,
             QStringLiteral("下の二つの欄は年と月"));
     yearField_ = NumberCombo(frame, "Combo1", TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104),
                              QStringLiteral("72"));
-    NameField(*yearField_, QStringLiteral("発行月検索　年"), QStringLiteral("発行年、二桁で。72から99、00から04まで"));
+    NameField(*yearField_, QStringLiteral("発行月検索　年"),
+              QStringLiteral("発行年、二桁で。72から99、00から04まで"));
     monthField_ = NumberCombo(frame, "Combo2", TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12),
                               QStringLiteral("09"));
     NameField(*monthField_, QStringLiteral("発行月検索　月"), QStringLiteral("発行月、二桁で。01から12まで"));
@@ -179,11 +185,12 @@ void MainWindow::buildMonthFrame() {
 
     Caption(frame, "Label5", QStringLiteral("（72.09～04.07）"), TwipsRect(1920, 640, 1455, 255), true,
             QStringLiteral("発行期間、72年9月から04年7月まで"));
-    QPushButton* next = Button(frame, "Command5", QStringLiteral("翌月"), TwipsRect(720, 960, 615, 375), kLightPeach,
-                               QStringLiteral("発行月を一月進める"));
+    QPushButton* next = Button(frame, "Command5", QStringLiteral("翌月"), TwipsRect(720, 960, 615, 375),
+                               kLightPeach, QStringLiteral("発行月を一月進める"));
     QPushButton* previous = Button(frame, "Command6", QStringLiteral("先月"), TwipsRect(1440, 960, 615, 375),
                                    kLightPeach, QStringLiteral("発行月を一月戻す"));
-    LookupButton* show = Lookup(frame, "Command2", TwipsRect(2520, 1320, 1215, 495), QStringLiteral("発行月で目次を見る"));
+    LookupButton* show =
+        Lookup(frame, "Command2", TwipsRect(2520, 1320, 1215, 495), QStringLiteral("発行月で目次を見る"));
 
     connect(monthField_, &QComboBox::editTextChanged, this, &MainWindow::correctMonth);
     connect(next, &QPushButton::clicked, this, [this] { stepMonth(Step::Forward); });
@@ -193,22 +200,22 @@ void MainWindow::buildMonthFrame() {
 
 void MainWindow::buildSearchFrame() {
     QGroupBox* frame = Frame(this, "Frame3", QStringLiteral("目次検索"), TwipsRect(120, 3960, 3975, 855),
-                              QStringLiteral("全号の目次から文字列を探す"));
+                             QStringLiteral("全号の目次から文字列を探す"));
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
     searchField_->setAccessibleName(QStringLiteral("目次検索"));
     searchField_->setAccessibleDescription(QStringLiteral("探す文字列。Enterで検索する"));
     PlatformLook(*searchField_);
     searchField_->installEventFilter(this);
 
-    QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375), kLightGrey,
-                                 QStringLiteral("全号の目次から文字列を検索する"));
+    QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375),
+                                 kLightGrey, QStringLiteral("全号の目次から文字列を検索する"));
     search->setFont(MinchoFont(11.25, true));
     connect(search, &QPushButton::clicked, this, &MainWindow::search);
 }
 
 void MainWindow::buildExtraIssueFrame() {
     QGroupBox* frame = Frame(this, "Frame4", QStringLiteral("増刊・付録"), TwipsRect(120, 4920, 3975, 1575),
-                              QStringLiteral("増刊号と付録を選んで目次を見る"));
+                             QStringLiteral("増刊号と付録を選んで目次を見る"));
     const struct {
         const char* name;
         QString text;
@@ -233,7 +240,8 @@ void MainWindow::buildExtraIssueFrame() {
         extraIssues_[i] = option;
     }
     OptionButton::Group({extraIssues_[0], extraIssues_[1], extraIssues_[2]});
-    LookupButton* show = Lookup(frame, "Command12", TwipsRect(2520, 840, 1215, 495), QStringLiteral("選んだ増刊・付録の目次を見る"));
+    LookupButton* show = Lookup(frame, "Command12", TwipsRect(2520, 840, 1215, 495),
+                                QStringLiteral("選んだ増刊・付録の目次を見る"));
     connect(show, &QPushButton::clicked, this, &MainWindow::showExtraIssue);
 }
 
@@ -251,8 +259,8 @@ void MainWindow::buildContentsPane() {
 }
 
 void MainWindow::setTabOrder() {
-    const char* order[] = {"Text1",    "Command3", "Command4", "Command1", "Combo1",  "Combo2",
-                           "Command5", "Command6", "Command2", "Text2",    "Command7", "Option1",
+    const char* order[] = {"Text1",    "Command3", "Command4",  "Command1", "Combo1",   "Combo2",
+                           "Command5", "Command6", "Command2",  "Text2",    "Command7", "Option1",
                            "Option2",  "Option3",  "Command12", "Text3"};
     QWidget* previous = nullptr;
     for (const char* name : order) {
@@ -264,7 +272,9 @@ void MainWindow::setTabOrder() {
     }
 }
 
-void MainWindow::ShowIssue(int n) { contents_->setPlainText(EntryText(n).toString()); }
+void MainWindow::ShowIssue(int n) {
+    contents_->setPlainText(EntryText(n).toString());
+}
 
 void MainWindow::showByIssueNumber() {
     if (const std::optional<int> issue = IssueFromNumberField(issueField_->text()))

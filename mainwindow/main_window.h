@@ -51,10 +51,10 @@ private:
     void bringToFront();
 
     Feedback& feedback_;
-    QLineEdit* issueField_ = nullptr;   // Text1
-    QComboBox* yearField_ = nullptr;    // Combo1
-    QComboBox* monthField_ = nullptr;   // Combo2
-    QLineEdit* searchField_ = nullptr;  // Text2
+    QLineEdit* issueField_ = nullptr;    // Text1
+    QComboBox* yearField_ = nullptr;     // Combo1
+    QComboBox* monthField_ = nullptr;    // Combo2
+    QLineEdit* searchField_ = nullptr;   // Text2
     QPlainTextEdit* contents_ = nullptr; // Text3
     OptionButton* extraIssues_[3] = {};  // Option1..Option3
     QPointer<ResultsWindow> results_;

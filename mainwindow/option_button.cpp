@@ -4,7 +4,10 @@
 
 namespace aoba {
 
-OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
+OptionButton::OptionButton(QWidget* parent)
+    : QRadioButton(parent) {
+    setAutoExclusive(false);
+}
 
 void OptionButton::Group(std::initializer_list<OptionButton*> buttons) {
     const std::vector<OptionButton*> all(buttons);

@@ -10,12 +10,16 @@ namespace aoba {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Rounded to the nearest pixel: a few captions sit at places such as 400 twips, between two pixels.
-constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int Pixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
 }
 
-constexpr QSize TwipsSize(int width, int height) { return {Pixels(width), Pixels(height)}; }
+constexpr QSize TwipsSize(int width, int height) {
+    return {Pixels(width), Pixels(height)};
+}
 
 } // namespace aoba

@@ -14,9 +14,11 @@ namespace aoba {
 
 class SearchHits {
 public:
-    bool contains(int issue) const { return issue >= kFirstIssue && issue <= kLastIssue && bits_[Bit(issue)]; }
+    bool contains(int issue) const {
+        return issue >= kFirstIssue && issue <= kLastIssue && bits_[Bit(issue)];
+    }
     int count() const { return static_cast<int>(bits_.count()); }
-    std::vector<int> issues() const;  // ascending
+    std::vector<int> issues() const; // ascending
     void add(int issue) { bits_.set(Bit(issue)); }
 
 private:

@@ -18,7 +18,8 @@ namespace {
 // A screen reader sees a label as the button it behaves like, with a press action.
 class AccessibleIssueLabel final : public QAccessibleWidget {
 public:
-    explicit AccessibleIssueLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    explicit AccessibleIssueLabel(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::Button) {}
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
@@ -34,7 +35,9 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
 
 } // namespace
 
-QString IssueCaption(int issue) { return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')); }
+QString IssueCaption(int issue) {
+    return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0'));
+}
 
 IssueLabel::IssueLabel(int issue, ResultsWindow& window)
     : QWidget(&window)
@@ -50,7 +53,9 @@ IssueLabel::IssueLabel(int issue, ResultsWindow& window)
     Q_UNUSED(factoryInstalled)
 }
 
-void IssueLabel::activate() { Q_EMIT window_.issueChosen(issue_); }
+void IssueLabel::activate() {
+    Q_EMIT window_.issueChosen(issue_);
+}
 
 bool IssueLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
@@ -66,14 +71,16 @@ bool IssueLabel::event(QEvent* event) {
 
 void IssueLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
-        activate();
-        return;
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
-        window_.moveFocus(issue_, event->key());
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: activate(); return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End: window_.moveFocus(issue_, event->key()); return;
+    default: QWidget::keyPressEvent(event);
     }
 }
 
@@ -83,7 +90,8 @@ void IssueLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         activate();

@@ -6,10 +6,9 @@
 #include "look.h"
 #include "twips.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-
-#include <QFontMetrics>
 
 #include <algorithm>
 #include <climits>
@@ -21,8 +20,12 @@ namespace {
 
 constexpr int kColumns = 20;
 
-int Column(int issue) { return (issue - 1) % kColumns; }
-int Row(int issue) { return (issue - 1) / kColumns; }
+int Column(int issue) {
+    return (issue - 1) % kColumns;
+}
+int Row(int issue) {
+    return (issue - 1) / kColumns;
+}
 
 // The labels are narrow; the window's font is condensed as far as the widest caption needs to fit.
 QFont CaptionFont(const QFont& font, int width) {

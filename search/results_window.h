@@ -37,8 +37,8 @@ private:
     void moveFocus(int fromIssue, int key);
     QString toolTipFor(int issue) const;
 
-    std::array<IssueLabel*, 380> labels_{};  // Label1(0..379), element i for issue i + 1
-    QLabel* headerLabel_ = nullptr;          // Label2
+    std::array<IssueLabel*, 380> labels_{}; // Label1(0..379), element i for issue i + 1
+    QLabel* headerLabel_ = nullptr;         // Label2
     QString header_;
     QString needle_;
 };

@@ -12,14 +12,20 @@
 
 namespace {
 
-QAccessibleInterface* Accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+QAccessibleInterface* Accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
-QString Name(QWidget* widget) { return Accessible(widget)->text(QAccessible::Name); }
-QString Description(QWidget* widget) { return Accessible(widget)->text(QAccessible::Description); }
+QString Name(QWidget* widget) {
+    return Accessible(widget)->text(QAccessible::Name);
+}
+QString Description(QWidget* widget) {
+    return Accessible(widget)->text(QAccessible::Description);
+}
 
-const char* const kControls[] = {"Frame1",   "Text1",    "Command3", "Command4", "Label1",  "Command1",
-                                 "Frame2",   "Label4",   "Combo1",   "Combo2",   "Label5",  "Command5",
-                                 "Command6", "Command2", "Frame3",   "Text2",    "Command7", "Frame4",
+const char* const kControls[] = {"Frame1",   "Text1",    "Command3", "Command4",  "Label1",   "Command1",
+                                 "Frame2",   "Label4",   "Combo1",   "Combo2",    "Label5",   "Command5",
+                                 "Command6", "Command2", "Frame3",   "Text2",     "Command7", "Frame4",
                                  "Option1",  "Option2",  "Option3",  "Command12", "Text3"};
 
 } // namespace
@@ -53,16 +59,24 @@ private Q_SLOTS:
     void names_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("picture button of Frame1") << QStringLiteral("Command1") << QStringLiteral("目次を見る");
-        QTest::newRow("picture button of Frame2") << QStringLiteral("Command2") << QStringLiteral("目次を見る");
-        QTest::newRow("picture button of Frame4") << QStringLiteral("Command12") << QStringLiteral("目次を見る");
-        QTest::newRow("issue field: frame and caption") << QStringLiteral("Text1") << QStringLiteral("号番検索　（1～380号）");
-        QTest::newRow("year field: frame and caption") << QStringLiteral("Combo1") << QStringLiteral("発行月検索　年");
-        QTest::newRow("month field: frame and caption") << QStringLiteral("Combo2") << QStringLiteral("発行月検索　月");
+        QTest::newRow("picture button of Frame1")
+            << QStringLiteral("Command1") << QStringLiteral("目次を見る");
+        QTest::newRow("picture button of Frame2")
+            << QStringLiteral("Command2") << QStringLiteral("目次を見る");
+        QTest::newRow("picture button of Frame4")
+            << QStringLiteral("Command12") << QStringLiteral("目次を見る");
+        QTest::newRow("issue field: frame and caption")
+            << QStringLiteral("Text1") << QStringLiteral("号番検索　（1～380号）");
+        QTest::newRow("year field: frame and caption")
+            << QStringLiteral("Combo1") << QStringLiteral("発行月検索　年");
+        QTest::newRow("month field: frame and caption")
+            << QStringLiteral("Combo2") << QStringLiteral("発行月検索　月");
         QTest::newRow("search field: its frame") << QStringLiteral("Text2") << QStringLiteral("目次検索");
-        QTest::newRow("a caption reads as shown") << QStringLiteral("Label5") << QStringLiteral("（72.09～04.07）");
+        QTest::newRow("a caption reads as shown")
+            << QStringLiteral("Label5") << QStringLiteral("（72.09～04.07）");
         QTest::newRow("a button reads as shown") << QStringLiteral("Command5") << QStringLiteral("翌月");
-        QTest::newRow("an option reads as shown") << QStringLiteral("Option2") << QStringLiteral("85.11（156号）付録");
+        QTest::newRow("an option reads as shown")
+            << QStringLiteral("Option2") << QStringLiteral("85.11（156号）付録");
         QTest::newRow("a frame reads its title") << QStringLiteral("Frame4") << QStringLiteral("増刊・付録");
     }
 

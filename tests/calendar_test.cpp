@@ -21,10 +21,14 @@ QString Describe(MonthLookup r) {
 
 const QString kNotPublished = QStringLiteral("not published");
 const QString kOutOfPeriod = QStringLiteral("out of period");
-QString Issue(int n) { return QStringLiteral("issue %1").arg(n); }
+QString Issue(int n) {
+    return QStringLiteral("issue %1").arg(n);
+}
 
 // The reader's two-digit years in publication order: 72..99, then 00..04.
-int TwoDigitYear(int fullYear) { return fullYear % 100; }
+int TwoDigitYear(int fullYear) {
+    return fullYear % 100;
+}
 
 } // namespace
 
@@ -173,7 +177,8 @@ private Q_SLOTS:
         for (int n = 4; n <= aoba::kEntryCount; ++n) {
             const QString label = QString::fromStdU16String(aoba::HeaderLabel(n));
             for (char month = '1'; month <= '9'; ++month)
-                QVERIFY2(!label.contains(QStringLiteral("年%1月").arg(QLatin1Char(month))), qPrintable(label));
+                QVERIFY2(!label.contains(QStringLiteral("年%1月").arg(QLatin1Char(month))),
+                         qPrintable(label));
         }
     }
 };

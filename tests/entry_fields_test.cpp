@@ -224,12 +224,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("result");
-        QTest::newRow("+ on 056") << QStringLiteral("056") << QStringLiteral("Command3") << QStringLiteral("57");
-        QTest::newRow("- on 056") << QStringLiteral("056") << QStringLiteral("Command4") << QStringLiteral("55");
-        QTest::newRow("+ on 380 stays") << QStringLiteral("380") << QStringLiteral("Command3") << QStringLiteral("380");
-        QTest::newRow("- on 1 stays") << QStringLiteral("1") << QStringLiteral("Command4") << QStringLiteral("1");
+        QTest::newRow("+ on 056") << QStringLiteral("056") << QStringLiteral("Command3")
+                                  << QStringLiteral("57");
+        QTest::newRow("- on 056") << QStringLiteral("056") << QStringLiteral("Command4")
+                                  << QStringLiteral("55");
+        QTest::newRow("+ on 380 stays")
+            << QStringLiteral("380") << QStringLiteral("Command3") << QStringLiteral("380");
+        QTest::newRow("- on 1 stays")
+            << QStringLiteral("1") << QStringLiteral("Command4") << QStringLiteral("1");
         QTest::newRow("+ on empty stays empty") << QString() << QStringLiteral("Command3") << QString();
-        QTest::newRow("- on pasted letters stays") << QStringLiteral("x1") << QStringLiteral("Command4") << QStringLiteral("x1");
+        QTest::newRow("- on pasted letters stays")
+            << QStringLiteral("x1") << QStringLiteral("Command4") << QStringLiteral("x1");
     }
 
     void issueStepping() {
@@ -249,13 +254,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("startMonth");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("result");
-        QTest::newRow("翌月 from 99/12") << QStringLiteral("99") << QStringLiteral("12") << QStringList{QStringLiteral("Command5")} << QStringLiteral("00/01");
-        QTest::newRow("翌月 from 04/07") << QStringLiteral("04") << QStringLiteral("07") << QStringList{QStringLiteral("Command5")} << QStringLiteral("04/08");
-        QTest::newRow("先月 from 00/00") << QStringLiteral("00") << QStringLiteral("00") << QStringList{QStringLiteral("Command6")} << QStringLiteral("99/12");
-        QTest::newRow("先月 twice from 74/01") << QStringLiteral("74") << QStringLiteral("01")
-                                             << QStringList{QStringLiteral("Command6"), QStringLiteral("Command6")} << QStringLiteral("73/12");
-        QTest::newRow("翌月 from 7/05") << QStringLiteral("7") << QStringLiteral("05") << QStringList{QStringLiteral("Command5")} << QStringLiteral("07/06");
-        QTest::newRow("翌月 with an empty month") << QStringLiteral("85") << QString() << QStringList{QStringLiteral("Command5")} << QStringLiteral("85/");
+        QTest::newRow("翌月 from 99/12")
+            << QStringLiteral("99") << QStringLiteral("12") << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("00/01");
+        QTest::newRow("翌月 from 04/07")
+            << QStringLiteral("04") << QStringLiteral("07") << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("04/08");
+        QTest::newRow("先月 from 00/00")
+            << QStringLiteral("00") << QStringLiteral("00") << QStringList{QStringLiteral("Command6")}
+            << QStringLiteral("99/12");
+        QTest::newRow("先月 twice from 74/01")
+            << QStringLiteral("74") << QStringLiteral("01")
+            << QStringList{QStringLiteral("Command6"), QStringLiteral("Command6")} << QStringLiteral("73/12");
+        QTest::newRow("翌月 from 7/05") << QStringLiteral("7") << QStringLiteral("05")
+                                        << QStringList{QStringLiteral("Command5")} << QStringLiteral("07/06");
+        QTest::newRow("翌月 with an empty month")
+            << QStringLiteral("85") << QString() << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("85/");
     }
 
     void monthStepping() {

@@ -13,7 +13,9 @@ QString Header(int n) {
     return text.left(text.indexOf(u"\r\n")).toString();
 }
 
-int Lines(int n) { return static_cast<int>(EntryText(n).count(u"\r\n")); }
+int Lines(int n) {
+    return static_cast<int>(EntryText(n).count(u"\r\n"));
+}
 
 } // namespace
 
@@ -46,7 +48,7 @@ private Q_SLOTS:
         QCOMPARE(Lines(381), 6);
         QCOMPARE(Lines(382), 8);
         const QStringView note = EntryText(382).sliced(EntryText(382).indexOf(u"\r\n") + 2);
-        QVERIFY(note.indexOf(u"\r\n\r\n") == note.indexOf(u"\r\n"));  // line 3 is the empty one
+        QVERIFY(note.indexOf(u"\r\n\r\n") == note.indexOf(u"\r\n")); // line 3 is the empty one
     }
 
     void outsideTheCatalogueIsEmpty_data() {
@@ -72,7 +74,8 @@ private Q_SLOTS:
     void everyEntryHasItsHeaderAndEndsCleanly() {
         for (int n = 1; n <= aoba::kEntryCount; ++n) {
             const QStringView text = EntryText(n);
-            QVERIFY2(Header(n).startsWith(QString::fromStdU16String(aoba::HeaderLabel(n))), qPrintable(Header(n)));
+            QVERIFY2(Header(n).startsWith(QString::fromStdU16String(aoba::HeaderLabel(n))),
+                     qPrintable(Header(n)));
             QVERIFY(text.endsWith(u"\r\n"));
             QVERIFY(!text.endsWith(u"\r\n\r\n"));
             QCOMPARE(text.count(u'\r'), text.count(u'\n'));
@@ -85,7 +88,8 @@ private Q_SLOTS:
     void headersAgreeWithTheCalendar() {
         for (int n = aoba::kFirstIssue; n <= aoba::kLastIssue; ++n) {
             const aoba::PublicationMonth when = aoba::MonthOfEntry(n);
-            const aoba::MonthLookup lookup = aoba::IssueForMonth(static_cast<float>(when.year % 100), when.month);
+            const aoba::MonthLookup lookup =
+                aoba::IssueForMonth(static_cast<float>(when.year % 100), when.month);
             QCOMPARE(lookup.kind, aoba::MonthLookup::Kind::Issue);
             QCOMPARE(lookup.issue, n == aoba::kSupplementIssue ? 54 : n);
             QVERIFY2(Header(n).startsWith(QString::number(when.year)), qPrintable(Header(n)));

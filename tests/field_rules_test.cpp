@@ -17,7 +17,9 @@ QString Describe(MonthLookup r) {
 
 const QString kNone = QStringLiteral("(nothing)");
 
-QString Describe(const std::optional<QString>& text) { return text ? *text : kNone; }
+QString Describe(const std::optional<QString>& text) {
+    return text ? *text : kNone;
+}
 
 QString Describe(const std::optional<MonthFields>& fields) {
     return fields ? fields->year + QLatin1Char('/') + fields->month : kNone;
@@ -31,7 +33,7 @@ class FieldRulesTest : public QObject {
 private Q_SLOTS:
     void issueNumberField_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("issue");  // 0: refused
+        QTest::addColumn<int>("issue"); // 0: refused
         QTest::newRow("1") << QStringLiteral("1") << 1;
         QTest::newRow("380") << QStringLiteral("380") << 380;
         QTest::newRow("leading zero") << QStringLiteral("056") << 56;
@@ -56,18 +58,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("72/09") << QStringLiteral("72") << QStringLiteral("09") << QStringLiteral("issue 1");
         QTest::newRow("77/07") << QStringLiteral("77") << QStringLiteral("07") << QStringLiteral("issue 56");
-        QTest::newRow("80/00 is December 1979") << QStringLiteral("80") << QStringLiteral("00") << QStringLiteral("issue 85");
-        QTest::newRow("full-width 04/07") << QStringLiteral("０４") << QStringLiteral("０７") << QStringLiteral("issue 380");
-        QTest::newRow("73/02") << QStringLiteral("73") << QStringLiteral("02") << QStringLiteral("not published");
-        QTest::newRow("7/7 is year 7, not 1977") << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("out of period");
+        QTest::newRow("80/00 is December 1979")
+            << QStringLiteral("80") << QStringLiteral("00") << QStringLiteral("issue 85");
+        QTest::newRow("full-width 04/07")
+            << QStringLiteral("０４") << QStringLiteral("０７") << QStringLiteral("issue 380");
+        QTest::newRow("73/02") << QStringLiteral("73") << QStringLiteral("02")
+                               << QStringLiteral("not published");
+        QTest::newRow("7/7 is year 7, not 1977")
+            << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("out of period");
         QTest::newRow("empty year") << QString() << QStringLiteral("09") << QStringLiteral("out of period");
         QTest::newRow("empty month") << QStringLiteral("85") << QString() << QStringLiteral("out of period");
-        QTest::newRow("letters in the year") << QStringLiteral("7a") << QStringLiteral("09") << QStringLiteral("out of period");
-        QTest::newRow("letters in the month") << QStringLiteral("85") << QStringLiteral("x") << QStringLiteral("out of period");
-        QTest::newRow("sign in an odd place") << QStringLiteral("8-5") << QStringLiteral("01") << QStringLiteral("out of period");
-        QTest::newRow("year beyond a float") << QString(60, QLatin1Char('9')) << QStringLiteral("01") << QStringLiteral("out of period");
-        QTest::newRow("month beyond 32 bits") << QStringLiteral("85") << QStringLiteral("99999999999") << QStringLiteral("out of period");
-        QTest::newRow("decimal year") << QStringLiteral("85.375") << QStringLiteral("5") << QStringLiteral("issue 154");
+        QTest::newRow("letters in the year")
+            << QStringLiteral("7a") << QStringLiteral("09") << QStringLiteral("out of period");
+        QTest::newRow("letters in the month")
+            << QStringLiteral("85") << QStringLiteral("x") << QStringLiteral("out of period");
+        QTest::newRow("sign in an odd place")
+            << QStringLiteral("8-5") << QStringLiteral("01") << QStringLiteral("out of period");
+        QTest::newRow("year beyond a float")
+            << QString(60, QLatin1Char('9')) << QStringLiteral("01") << QStringLiteral("out of period");
+        QTest::newRow("month beyond 32 bits")
+            << QStringLiteral("85") << QStringLiteral("99999999999") << QStringLiteral("out of period");
+        QTest::newRow("decimal year")
+            << QStringLiteral("85.375") << QStringLiteral("5") << QStringLiteral("issue 154");
     }
 
     void monthFields() {
@@ -83,8 +95,8 @@ private Q_SLOTS:
         for (char16_t c = u'０'; c <= u'９'; ++c)
             QVERIFY(PassesDigitFilter(c));
         QVERIFY(PassesDigitFilter(u'\b'));
-        const char16_t refused[] = {u'\r', u'\x1b', u'\t', u'\x7f', u'\u3000', u'Ａ', u'ａ', u'．', u'－',
-                                    u'/',  u':',    u'／', u'：',   u'一',     u'ｱ',  u'\0'};
+        const char16_t refused[] = {u'\r', u'\x1b', u'\t', u'\x7f', u'\u3000', u'Ａ', u'ａ', u'．',
+                                    u'－', u'/',    u':',  u'／',   u'：',     u'一', u'ｱ',  u'\0'};
         for (char16_t c : refused)
             QVERIFY2(!PassesDigitFilter(c), qPrintable(QString::number(c, 16)));
     }
@@ -116,14 +128,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("back");
         QTest::newRow("1 does not go back") << QStringLiteral("1") << QStringLiteral("2") << kNone;
         QTest::newRow("380 does not go forward") << QStringLiteral("380") << kNone << QStringLiteral("379");
-        QTest::newRow("056 is written plainly") << QStringLiteral("056") << QStringLiteral("57") << QStringLiteral("55");
+        QTest::newRow("056 is written plainly")
+            << QStringLiteral("056") << QStringLiteral("57") << QStringLiteral("55");
         QTest::newRow("full width") << QStringLiteral("５６") << QStringLiteral("57") << QStringLiteral("55");
         QTest::newRow("empty does nothing") << QString() << kNone << kNone;
         QTest::newRow("letters do nothing") << QStringLiteral("abc") << kNone << kNone;
         QTest::newRow("0 only goes forward") << QStringLiteral("0") << QStringLiteral("1") << kNone;
-        QTest::newRow("beyond the run only goes back") << QStringLiteral("500") << kNone << QStringLiteral("499");
-        QTest::newRow("huge stays plain decimal") << QStringLiteral("100000000000000000000") << kNone
-                                                  << QStringLiteral("100000000000000000000");
+        QTest::newRow("beyond the run only goes back")
+            << QStringLiteral("500") << kNone << QStringLiteral("499");
+        QTest::newRow("huge stays plain decimal")
+            << QStringLiteral("100000000000000000000") << kNone << QStringLiteral("100000000000000000000");
         QTest::newRow("decimal") << QStringLiteral("5.5") << QStringLiteral("6.5") << QStringLiteral("4.5");
     }
 
@@ -140,9 +154,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("previous");
-        const auto row = [](const char* tag, const char* year, const char* month, const char* next, const char* previous) {
-            QTest::newRow(tag) << QString::fromUtf8(year) << QString::fromUtf8(month) << QString::fromUtf8(next)
-                               << QString::fromUtf8(previous);
+        const auto row = [](const char* tag, const char* year, const char* month, const char* next,
+                            const char* previous) {
+            QTest::newRow(tag) << QString::fromUtf8(year) << QString::fromUtf8(month)
+                               << QString::fromUtf8(next) << QString::fromUtf8(previous);
         };
         row("99/12 wraps to 00/01", "99", "12", "00/01", "99/11");
         row("04/07 steps past the run", "04", "07", "04/08", "04/06");
@@ -191,7 +206,8 @@ private Q_SLOTS:
         const std::optional<MonthFields> december = SteppedMonth(zero->year, zero->month, Step::Back);
         QVERIFY(december);
         QCOMPARE(Describe(*december), QStringLiteral("84/12"));
-        QCOMPARE(IssueFromMonthFields(zero->year, zero->month), IssueFromMonthFields(december->year, december->month));
+        QCOMPARE(IssueFromMonthFields(zero->year, zero->month),
+                 IssueFromMonthFields(december->year, december->month));
     }
 };
 

@@ -4,12 +4,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QScrollBar>
 
 #include <memory>
@@ -59,7 +59,8 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("text");
         const auto row = [](const char* name, const char* parent, QRect geometry, const QString& text) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << geometry << text;
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << geometry
+                                << text;
         };
         row("Frame1", "Form1", {8, 16, 265, 97}, QStringLiteral("号番検索"));
         row("Text1", "Frame1", {8, 24, 89, 18}, QStringLiteral("1"));
@@ -136,7 +137,8 @@ private Q_SLOTS:
             QTest::newRow(frame) << QString::fromLatin1(frame) << gothic << 9.0 << true;
         QTest::newRow("Label1 bold") << QStringLiteral("Label1") << gothic << 9.0 << true;
         QTest::newRow("Label5 bold") << QStringLiteral("Label5") << gothic << 9.0 << true;
-        QTest::newRow("Label4 plain, not the frame's bold") << QStringLiteral("Label4") << gothic << 9.0 << false;
+        QTest::newRow("Label4 plain, not the frame's bold")
+            << QStringLiteral("Label4") << gothic << 9.0 << false;
         QTest::newRow("Option1 plain") << QStringLiteral("Option1") << gothic << 9.0 << false;
         QTest::newRow("Text1 plain") << QStringLiteral("Text1") << gothic << 9.0 << false;
         QTest::newRow("Text3 mincho") << QStringLiteral("Text3") << mincho << 9.0 << false;
@@ -159,7 +161,8 @@ private Q_SLOTS:
     void fontsResolveToJapaneseFonts() {
         for (const char* name : {"Frame1", "Text3", "Command7"}) {
             const QString family = QFontInfo(Control(*window_, name)->font()).family();
-            QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese), qPrintable(family));
+            QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
+                     qPrintable(family));
         }
     }
 
@@ -203,10 +206,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
         const QStringList order{
-            QStringLiteral("Command3"), QStringLiteral("Command4"), QStringLiteral("Command1"),
-            QStringLiteral("Combo1"),   QStringLiteral("Combo2"),   QStringLiteral("Command5"),
-            QStringLiteral("Command6"), QStringLiteral("Command2"), QStringLiteral("Text2"),
-            QStringLiteral("Command7"), QStringLiteral("Option1"),  QStringLiteral("Option2"),
+            QStringLiteral("Command3"), QStringLiteral("Command4"),  QStringLiteral("Command1"),
+            QStringLiteral("Combo1"),   QStringLiteral("Combo2"),    QStringLiteral("Command5"),
+            QStringLiteral("Command6"), QStringLiteral("Command2"),  QStringLiteral("Text2"),
+            QStringLiteral("Command7"), QStringLiteral("Option1"),   QStringLiteral("Option2"),
             QStringLiteral("Option3"),  QStringLiteral("Command12"), QStringLiteral("Text3"),
             QStringLiteral("Text1")};
         for (const QString& next : order) {
@@ -284,7 +287,8 @@ private Q_SLOTS:
         window_->ShowIssue(200);
         Control<QLineEdit>(*window_, "Text1")->setText(typed);
         Click(*window_, "Command1");
-        QCOMPARE(feedback_->said, QStringList{QStringLiteral("warn: ") + aoba::messages::IssueNumberOutOfRange()});
+        QCOMPARE(feedback_->said,
+                 QStringList{QStringLiteral("warn: ") + aoba::messages::IssueNumberOutOfRange()});
         QCOMPARE(Shown(*window_), EntryAsShown(200));
     }
 
@@ -314,7 +318,8 @@ private Q_SLOTS:
     void noExtraIssueChosen() {
         window_->ShowIssue(7);
         Click(*window_, "Command12");
-        QCOMPARE(feedback_->said, QStringList{QStringLiteral("warn: ") + aoba::messages::NoExtraIssueChosen()});
+        QCOMPARE(feedback_->said,
+                 QStringList{QStringLiteral("warn: ") + aoba::messages::NoExtraIssueChosen()});
         QCOMPARE(Shown(*window_), EntryAsShown(7));
     }
 

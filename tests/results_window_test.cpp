@@ -29,7 +29,9 @@ std::vector<IssueLabel*> Labels(const ResultsWindow& window) {
     return labels;
 }
 
-IssueLabel* LabelOf(const ResultsWindow& window, int issue) { return Labels(window)[static_cast<std::size_t>(issue - 1)]; }
+IssueLabel* LabelOf(const ResultsWindow& window, int issue) {
+    return Labels(window)[static_cast<std::size_t>(issue - 1)];
+}
 
 std::vector<int> VisibleIssues(const ResultsWindow& window) {
     std::vector<int> visible;
@@ -41,9 +43,9 @@ std::vector<int> VisibleIssues(const ResultsWindow& window) {
 
 using Issues = std::vector<int>;
 
-const QString kWithHits = QStringLiteral("56号");               // the headers of 56, 156, 256, 356
+const QString kWithHits = QStringLiteral("56号"); // the headers of 56, 156, 256, 356
 const Issues kWithHitsIssues{56, 156, 256, 356};
-const QString kWithoutHits = QStringLiteral("特別号");          // only in the special issue, never searched
+const QString kWithoutHits = QStringLiteral("特別号"); // only in the special issue, never searched
 const QString kInEveryIssue = QStringLiteral("号");
 
 } // namespace
@@ -146,11 +148,12 @@ private Q_SLOTS:
     void hitsThenNoneThenHits() {
         search(kWithHits);
         search(kWithoutHits);
-        QCOMPARE(feedback_->said, QStringList{QStringLiteral("inform %1: %2").arg(aoba::messages::NoHitsTitle(),
-                                                                                  aoba::messages::NoHits())});
+        QCOMPARE(feedback_->said,
+                 QStringList{QStringLiteral("inform %1: %2")
+                                 .arg(aoba::messages::NoHitsTitle(), aoba::messages::NoHits())});
         QVERIFY(!results()->isVisible());
         QVERIFY(VisibleIssues(*results()).empty());
-        QCOMPARE(results()->header(), aoba::ResultsHeader(kWithHits));  // the last search that had hits
+        QCOMPARE(results()->header(), aoba::ResultsHeader(kWithHits)); // the last search that had hits
         search(QStringLiteral("終刊号"));
         QVERIFY(results()->isVisible());
         QCOMPARE(VisibleIssues(*results()), Issues{380});
@@ -194,11 +197,11 @@ private Q_SLOTS:
         LabelOf(*form, 56)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(QApplication::focusWidget(), LabelOf(*form, 156));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // nearest below: 256, five rows down
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // nearest below: 256, five rows down
         QCOMPARE(QApplication::focusWidget(), LabelOf(*form, 256));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         QCOMPARE(QApplication::focusWidget(), LabelOf(*form, 356));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);  // nothing beyond the last
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // nothing beyond the last
         QCOMPARE(QApplication::focusWidget(), LabelOf(*form, 356));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(Shown(*window_), EntryAsShown(356));
@@ -213,7 +216,8 @@ private Q_SLOTS:
         IssueLabel* label = LabelOf(*form, issue);
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(label, &help);
-        const QString line = aoba::FirstLineContaining(aoba::EntryText(issue), QStringLiteral("＝「")).toString();
+        const QString line =
+            aoba::FirstLineContaining(aoba::EntryText(issue), QStringLiteral("＝「")).toString();
         QTRY_COMPARE(QToolTip::text(), line.trimmed());
         QToolTip::hideText();
     }

@@ -12,10 +12,12 @@ namespace {
 // The plainest possible search, to hold the real one against.
 std::vector<int> Reference(QStringView needle) {
     std::vector<int> hits;
-    const std::u16string_view n(reinterpret_cast<const char16_t*>(needle.utf16()), static_cast<std::size_t>(needle.size()));
+    const std::u16string_view n(reinterpret_cast<const char16_t*>(needle.utf16()),
+                                static_cast<std::size_t>(needle.size()));
     for (int issue = 1; issue <= 380; ++issue) {
         const QStringView e = aoba::EntryText(issue);
-        const std::u16string_view entry(reinterpret_cast<const char16_t*>(e.utf16()), static_cast<std::size_t>(e.size()));
+        const std::u16string_view entry(reinterpret_cast<const char16_t*>(e.utf16()),
+                                        static_cast<std::size_t>(e.size()));
         if (!n.empty() && entry.find(n) != std::u16string_view::npos)
             hits.push_back(issue);
     }
@@ -74,14 +76,14 @@ private Q_SLOTS:
         for (int issue : full.issues())
             both += half.contains(issue) ? 1 : 0;
         QCOMPARE(both, 1);
-        QVERIFY(SearchCatalogue(u"～").count() > 0);  // U+FF5E, the catalogue's own wave dash
+        QVERIFY(SearchCatalogue(u"～").count() > 0); // U+FF5E, the catalogue's own wave dash
     }
 
     // Each hit holds the string and no other regular issue does, for strings of every kind.
     void agreesWithAPlainFind_data() {
         QTest::addColumn<QString>("needle");
-        for (const char* needle : {"＝", "=", "「", "』", "（", "Ⅰ", "Ⅱ", "㎜", "髙", "ｰ", "｡", "PTA", "pta", "ＰＴＡ",
-                                   "1", "１", "12", "１２", "年", "、"})
+        for (const char* needle : {"＝", "=",   "「",  "』",     "（", "Ⅰ",  "Ⅱ",  "㎜",   "髙", "ｰ",
+                                   "｡",  "PTA", "pta", "ＰＴＡ", "1",  "１", "12", "１２", "年", "、"})
             QTest::newRow(needle) << QString::fromUtf8(needle);
         QTest::newRow("three U+3000") << QStringLiteral("\u3000\u3000\u3000");
         QTest::newRow("space before a line end") << QStringLiteral(" \r\n");
@@ -126,10 +128,12 @@ private Q_SLOTS:
         QTest::newRow("first of two") << entry << QStringLiteral("b") << QStringLiteral("　a＝「b」");
         QTest::newRow("in the header") << entry << QStringLiteral("head") << QStringLiteral("header");
         QTest::newRow("second line only") << entry << QStringLiteral("c") << QStringLiteral("　c＝「b」");
-        QTest::newRow("across a line end: where it starts") << entry << QStringLiteral("」\r\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("across a line end: where it starts")
+            << entry << QStringLiteral("」\r\n　c") << QStringLiteral("　a＝「b」");
         QTest::newRow("not there") << entry << QStringLiteral("z") << QString();
         QTest::newRow("empty needle") << entry << QString() << QString();
-        QTest::newRow("no final line end") << QStringLiteral("x\r\nyz") << QStringLiteral("z") << QStringLiteral("yz");
+        QTest::newRow("no final line end")
+            << QStringLiteral("x\r\nyz") << QStringLiteral("z") << QStringLiteral("yz");
     }
 
     void firstLineContaining() {
@@ -141,8 +145,9 @@ private Q_SLOTS:
 
     void header() {
         QCOMPARE(aoba::ResultsHeader(u"青葉"),
-                 QStringLiteral("検索された文字列\r　　　　　『青葉』　　　は、\r"
-                                "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
+                 QStringLiteral(
+                     "検索された文字列\r　　　　　『青葉』　　　は、\r"
+                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
     }
 };
 

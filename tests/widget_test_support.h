@@ -26,8 +26,7 @@ inline void StartLikeTheProgram() {
     QApplication::setFont(aoba::DefaultFont());
 }
 
-template <class Widget = QWidget>
-Widget* Control(const QWidget& window, const char* name) {
+template <class Widget = QWidget> Widget* Control(const QWidget& window, const char* name) {
     auto* widget = window.findChild<Widget*>(QLatin1String(name));
     if (!widget)
         qFatal("no control %s", name);
@@ -39,9 +38,13 @@ inline QString Shown(const aoba::MainWindow& window) {
     return Control<QPlainTextEdit>(window, "Text3")->toPlainText();
 }
 
-inline QString AsShown(QStringView entry) { return entry.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+inline QString AsShown(QStringView entry) {
+    return entry.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
-inline QString EntryAsShown(int n) { return AsShown(aoba::EntryText(n)); }
+inline QString EntryAsShown(int n) {
+    return AsShown(aoba::EntryText(n));
+}
 
 inline void Click(const QWidget& window, const char* button) {
     QTest::mouseClick(Control(window, button), Qt::LeftButton);

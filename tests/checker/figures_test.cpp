@@ -9,7 +9,9 @@ Q_DECLARE_METATYPE(aoba::BodyLineKind)
 
 namespace {
 
-QString Entry(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
+QString Entry(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
 
 // A catalogue that holds only the given entries, each made of a plain header, the empty line and body.
 aoba::CatalogueFigures Figures(const QMap<int, QStringList>& bodies) {
@@ -21,7 +23,9 @@ aoba::CatalogueFigures Figures(const QMap<int, QStringList>& bodies) {
     return aoba::ComputeFigures(texts, codePage);
 }
 
-QString Spaces(int count) { return QString(count, QChar(0x3000)); }
+QString Spaces(int count) {
+    return QString(count, QChar(0x3000));
+}
 
 } // namespace
 
@@ -34,16 +38,20 @@ private Q_SLOTS:
         QTest::addColumn<BodyLineKind>("kind");
         QTest::addColumn<int>("run");
         QTest::newRow("one U+3000 and an item") << QStringLiteral("　「題」") << BodyLineKind::Article << 1;
-        QTest::newRow("two U+3000 continue an item") << Spaces(2) + QStringLiteral("続き") << BodyLineKind::Continuation << 2;
-        QTest::newRow("39 U+3000 still continue") << Spaces(39) + QStringLiteral("続き") << BodyLineKind::Continuation << 39;
-        QTest::newRow("40 U+3000 are too many") << Spaces(40) + QStringLiteral("続き") << BodyLineKind::Other << 40;
+        QTest::newRow("two U+3000 continue an item")
+            << Spaces(2) + QStringLiteral("続き") << BodyLineKind::Continuation << 2;
+        QTest::newRow("39 U+3000 still continue")
+            << Spaces(39) + QStringLiteral("続き") << BodyLineKind::Continuation << 39;
+        QTest::newRow("40 U+3000 are too many")
+            << Spaces(40) + QStringLiteral("続き") << BodyLineKind::Other << 40;
         QTest::newRow("one U+3000 alone") << Spaces(1) << BodyLineKind::Other << 1;
         QTest::newRow("five U+3000 alone") << Spaces(5) << BodyLineKind::Other << 5;
         QTest::newRow("empty") << QString() << BodyLineKind::Other << 0;
         QTest::newRow("full stop alone") << QStringLiteral("。") << BodyLineKind::Other << 0;
         QTest::newRow("half-width space before the run")
             << QStringLiteral(" ") + Spaces(3) + QStringLiteral("続き") << BodyLineKind::Other << 0;
-        QTest::newRow("U+3000 then a half-width space") << QStringLiteral("　 「題」") << BodyLineKind::Other << 1;
+        QTest::newRow("U+3000 then a half-width space")
+            << QStringLiteral("　 「題」") << BodyLineKind::Other << 1;
     }
 
     void bodyLine_isClassified() {
@@ -76,17 +84,22 @@ private Q_SLOTS:
     void lastItem_isStaffLine_data() {
         QTest::addColumn<QStringList>("body");
         QTest::addColumn<bool>("staff");
-        QTest::newRow("column, equals, names") << QStringList{QStringLiteral("　「編集部」＝山田、田中")} << true;
+        QTest::newRow("column, equals, names")
+            << QStringList{QStringLiteral("　「編集部」＝山田、田中")} << true;
         QTest::newRow("half-width equals") << QStringList{QStringLiteral("　「編集部」=山田、田中")} << true;
         QTest::newRow("names on a continuation line")
-            << QStringList{QStringLiteral("　「編集部」＝山田"), Spaces(7) + QStringLiteral("、田中")} << true;
+            << QStringList{QStringLiteral("　「編集部」＝山田"), Spaces(7) + QStringLiteral("、田中")}
+            << true;
         QTest::newRow("equals on a continuation line")
-            << QStringList{QStringLiteral("　「編集部」"), Spaces(2) + QStringLiteral("＝山田、田中")} << true;
+            << QStringList{QStringLiteral("　「編集部」"), Spaces(2) + QStringLiteral("＝山田、田中")}
+            << true;
         QTest::newRow("full stop line after the list")
             << QStringList{QStringLiteral("　「編集部」＝山田、田中"), QStringLiteral("。")} << true;
         QTest::newRow("an article after the list")
-            << QStringList{QStringLiteral("　「編集部」＝山田、田中"), QStringLiteral("　山田＝「題」")} << false;
-        QTest::newRow("comma only before the equals") << QStringList{QStringLiteral("　「山、川」＝山田")} << false;
+            << QStringList{QStringLiteral("　「編集部」＝山田、田中"), QStringLiteral("　山田＝「題」")}
+            << false;
+        QTest::newRow("comma only before the equals")
+            << QStringList{QStringLiteral("　「山、川」＝山田")} << false;
         QTest::newRow("a second bracket before the equals")
             << QStringList{QStringLiteral("　「表紙」「編集部」＝山田、田中")} << true;
         QTest::newRow("bracket not followed at once by equals")
@@ -94,7 +107,8 @@ private Q_SLOTS:
         QTest::newRow("author first") << QStringList{QStringLiteral("　山田＝「題」、続")} << false;
         QTest::newRow("names cut off by an irregular line")
             << QStringList{QStringLiteral("　「編集部」＝山田"), QStringLiteral(" 　　、田中")} << false;
-        QTest::newRow("no article line at all") << QStringList{Spaces(2) + QStringLiteral("「編集部」＝山田、田中")} << false;
+        QTest::newRow("no article line at all")
+            << QStringList{Spaces(2) + QStringLiteral("「編集部」＝山田、田中")} << false;
     }
 
     void lastItem_isStaffLine() {
@@ -130,7 +144,8 @@ private Q_SLOTS:
 
     void sizes_countCodeUnitsAndBytes() {
         // The header "1980年１月 号" is 9 units and 13 bytes, the body line ｱ髙 2 units and 3 bytes.
-        const aoba::CatalogueFigures f = Figures({{7, {QStringLiteral("ｱ髙")}}, {9, {QStringLiteral("ｱｲｳ")}}});
+        const aoba::CatalogueFigures f =
+            Figures({{7, {QStringLiteral("ｱ髙")}}, {9, {QStringLiteral("ｱｲｳ")}}});
         QCOMPARE(f.fewestChars, (aoba::Extreme{9 + 2 + 2 + 2 + 2, {7}}));
         QCOMPARE(f.mostChars, (aoba::Extreme{9 + 2 + 2 + 3 + 2, {9}}));
         QCOMPARE(f.fewestBytes, (aoba::Extreme{13 + 2 + 2 + 3 + 2, {7, 9}}));
@@ -140,7 +155,10 @@ private Q_SLOTS:
 
     void entry382_bodyBeginsAfterItsNote() {
         aoba::CatalogueTexts texts;
-        texts[381] = Entry({QStringLiteral("2003年６月特別号"), QStringLiteral("　　（特集）"), {}, QStringLiteral("　「題」")})
+        texts[381] = Entry({QStringLiteral("2003年６月特別号"),
+                            QStringLiteral("　　（特集）"),
+                            {},
+                            QStringLiteral("　「題」")})
                          .toStdU16String();
         aoba::Cp932 codePage;
         const aoba::CatalogueFigures f = aoba::ComputeFigures(texts, codePage);
@@ -169,20 +187,25 @@ private Q_SLOTS:
     void expectedFigures_readAsDocumented_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("extremes name their entries") << "lines per entry, smallest / largest" << "3 (55) / 56 (380)";
-        QTest::newRow("thousands are grouped") << "characters / lines / bytes in all" << "214,023 / 8,305 / 397,857";
-        QTest::newRow("means are rounded, 1,041.5 up") << "mean characters / bytes / lines per entry" << "560 / 1,042 / 22";
-        QTest::newRow("irregular lines list their entries")
-            << "other body lines, and their entries" << "6, in 49 95 136 170 331 347";
-        QTest::newRow("words found in one entry each")
-            << "entries with 付録 / 特別号 / 終刊号" << "only 381 / only 382 / only 380";
-        QTest::newRow("the one header without 号") << "entries with 号 in the header" << "all but 381";
+        QTest::newRow("extremes name their entries") << "lines per entry, smallest / largest"
+                                                     << "3 (55) / 56 (380)";
+        QTest::newRow("thousands are grouped") << "characters / lines / bytes in all"
+                                               << "214,023 / 8,305 / 397,857";
+        QTest::newRow("means are rounded, 1,041.5 up") << "mean characters / bytes / lines per entry"
+                                                       << "560 / 1,042 / 22";
+        QTest::newRow("irregular lines list their entries") << "other body lines, and their entries"
+                                                            << "6, in 49 95 136 170 331 347";
+        QTest::newRow("words found in one entry each") << "entries with 付録 / 特別号 / 終刊号"
+                                                       << "only 381 / only 382 / only 380";
+        QTest::newRow("the one header without 号") << "entries with 号 in the header"
+                                                   << "all but 381";
     }
 
     void expectedFigures_readAsDocumented() {
         QFETCH(QString, label);
         QFETCH(QString, expected);
-        for (const aoba::FigureRow& row : aoba::CompareFigures(aoba::ExpectedFigures(), aoba::ExpectedFigures())) {
+        for (const aoba::FigureRow& row :
+             aoba::CompareFigures(aoba::ExpectedFigures(), aoba::ExpectedFigures())) {
             if (QString::fromStdString(row.label) == label) {
                 QCOMPARE(QString::fromStdString(row.expected), expected);
                 return;
@@ -193,12 +216,15 @@ private Q_SLOTS:
 
     void figureTable_marksExactlyTheRowsThatDiffer() {
         aoba::CatalogueFigures found = aoba::ExpectedFigures();
-        const QLatin1String mark(aoba::kDifferenceMark.data(), static_cast<qsizetype>(aoba::kDifferenceMark.size()));
-        QVERIFY(!QString::fromStdString(aoba::RenderFigureTable(aoba::CompareFigures(found, aoba::ExpectedFigures())))
+        const QLatin1String mark(aoba::kDifferenceMark.data(),
+                                 static_cast<qsizetype>(aoba::kDifferenceMark.size()));
+        QVERIFY(!QString::fromStdString(
+                     aoba::RenderFigureTable(aoba::CompareFigures(found, aoba::ExpectedFigures())))
                      .contains(mark));
         found.staffEntries = 291;
         found.otherLineEntries.back() = 348;
-        const std::string table = aoba::RenderFigureTable(aoba::CompareFigures(found, aoba::ExpectedFigures()));
+        const std::string table =
+            aoba::RenderFigureTable(aoba::CompareFigures(found, aoba::ExpectedFigures()));
         QStringList marked;
         for (const QString& line : QString::fromStdString(table).split(QLatin1Char('\n')))
             if (line.endsWith(mark))

@@ -13,7 +13,9 @@ namespace {
 const QString kDataDir = QStringLiteral(AOBA_DATA_DIR);
 const QLatin1String kMark("<< differs");
 
-QString FileName(int n) { return QStringLiteral("%1.txt").arg(n, 3, 10, QLatin1Char('0')); }
+QString FileName(int n) {
+    return QStringLiteral("%1.txt").arg(n, 3, 10, QLatin1Char('0'));
+}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -27,7 +29,8 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
 
 // Through the same iconv table the tool reads with; empty if a character has no code.
 QByteArray ToCp932(const QByteArray& utf8) {
-    const std::optional<std::u16string> text = aoba::DecodeUtf8(std::string_view(utf8.constData(), utf8.size()));
+    const std::optional<std::u16string> text =
+        aoba::DecodeUtf8(std::string_view(utf8.constData(), utf8.size()));
     if (!text)
         return {};
     aoba::Cp932 codePage;
@@ -44,7 +47,8 @@ QByteArray ToCp932(const QByteArray& utf8) {
 bool CopyCatalogue(const QString& to, bool asCp932) {
     for (int n = 1; n <= 382; ++n) {
         const QByteArray bytes = ReadAll(kDataDir + QLatin1Char('/') + FileName(n));
-        if (bytes.isEmpty() || !WriteAll(to + QLatin1Char('/') + FileName(n), asCp932 ? ToCp932(bytes) : bytes))
+        if (bytes.isEmpty() ||
+            !WriteAll(to + QLatin1Char('/') + FileName(n), asCp932 ? ToCp932(bytes) : bytes))
             return false;
     }
     return true;
@@ -80,7 +84,8 @@ class ToolTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         const qsizetype files = QDir(kDataDir).entryList({QStringLiteral("*.txt")}, QDir::Files).size();
-        QVERIFY2(files == 382, qPrintable(QStringLiteral("%1 holds %2 entry files, not 382").arg(kDataDir).arg(files)));
+        QVERIFY2(files == 382,
+                 qPrintable(QStringLiteral("%1 holds %2 entry files, not 382").arg(kDataDir).arg(files)));
     }
 
     void shippedCatalogue_passesWithStrictFigures() {
@@ -95,12 +100,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("rule");
         QTest::addColumn<int>("line");
-        QTest::newRow("deleted file") << 200 << "delete" << "missing" << 0;
-        QTest::newRow("line ended by LF alone") << 100 << "lf" << "line-end" << 3;
-        QTest::newRow("tab in a body line") << 156 << "tab" << "tab" << 3;
-        QTest::newRow("U+301C wave dash") << 30 << "wave-dash" << "repertoire" << 3;
-        QTest::newRow("header changed") << 380 << "header" << "header" << 1;
-        QTest::newRow("byte order mark, said once") << 12 << "bom" << "bom" << 1;
+        QTest::newRow("deleted file") << 200 << "delete"
+                                      << "missing" << 0;
+        QTest::newRow("line ended by LF alone") << 100 << "lf"
+                                                << "line-end" << 3;
+        QTest::newRow("tab in a body line") << 156 << "tab"
+                                            << "tab" << 3;
+        QTest::newRow("U+301C wave dash") << 30 << "wave-dash"
+                                          << "repertoire" << 3;
+        QTest::newRow("header changed") << 380 << "header"
+                                        << "header" << 1;
+        QTest::newRow("byte order mark, said once") << 12 << "bom"
+                                                    << "bom" << 1;
     }
 
     void brokenCopy_namesFileAndRule() {
@@ -151,7 +162,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QTemporaryDir dir;
         QVERIFY(CopyCatalogue(dir.path(), cp932Copy));
-        const Run run = Check({QStringLiteral("--strict-figures"), QStringLiteral("--encoding"), encoding, dir.path()});
+        const Run run =
+            Check({QStringLiteral("--strict-figures"), QStringLiteral("--encoding"), encoding, dir.path()});
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
         if (exitCode != 0)
             QVERIFY2(run.output.contains(dir.filePath(FileName(1)) + QStringLiteral(":0: encoding: ")),
@@ -164,14 +176,16 @@ private Q_SLOTS:
         const QString out = dir.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(source));
         QVERIFY(CopyCatalogue(source, true));
-        QVERIFY(ReadAll(source + QStringLiteral("/001.txt")) != ReadAll(kDataDir + QStringLiteral("/001.txt")));
+        QVERIFY(ReadAll(source + QStringLiteral("/001.txt")) !=
+                ReadAll(kDataDir + QStringLiteral("/001.txt")));
 
         const Run run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY(!run.output.contains(kMark));
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 382);
         for (int n = 1; n <= 382; ++n)
-            QVERIFY2(ReadAll(out + QLatin1Char('/') + FileName(n)) == ReadAll(kDataDir + QLatin1Char('/') + FileName(n)),
+            QVERIFY2(ReadAll(out + QLatin1Char('/') + FileName(n)) ==
+                         ReadAll(kDataDir + QLatin1Char('/') + FileName(n)),
                      qPrintable(FileName(n)));
     }
 
@@ -196,13 +210,15 @@ private Q_SLOTS:
         const QString folder = kDataDir;
         QTest::newRow("no folder") << QStringList{};
         QTest::newRow("two folders") << QStringList{folder, folder};
-        QTest::newRow("unknown encoding") << QStringList{QStringLiteral("--encoding"), QStringLiteral("latin1"), folder};
+        QTest::newRow("unknown encoding")
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("latin1"), folder};
         QTest::newRow("encoding without a value") << QStringList{folder, QStringLiteral("--encoding")};
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), folder};
         QTest::newRow("out without import") << QStringList{QStringLiteral("--out"), folder, folder};
-        QTest::newRow("import with an encoding")
-            << QStringList{QStringLiteral("--import"), folder, QStringLiteral("--encoding"), QStringLiteral("cp932")};
-        QTest::newRow("import with a folder besides") << QStringList{QStringLiteral("--import"), folder, folder};
+        QTest::newRow("import with an encoding") << QStringList{
+            QStringLiteral("--import"), folder, QStringLiteral("--encoding"), QStringLiteral("cp932")};
+        QTest::newRow("import with a folder besides")
+            << QStringList{QStringLiteral("--import"), folder, folder};
         QTest::newRow("folder that does not exist") << QStringList{folder + QStringLiteral("/none")};
     }
 

@@ -25,7 +25,8 @@ constexpr const char* kUsage =
     "usage: aoba-catalogue-check [--encoding utf-8|cp932|detect] [--strict-figures] DIR\n"
     "       aoba-catalogue-check --import SRC [--out DEST] [--strict-figures]\n"
     "Checks DIR/001.txt … DIR/382.txt and reports their figures beside the expected ones.\n"
-    "--import checks code page 932 files in SRC and, when they keep every rule, writes them as UTF-8 to DEST\n"
+    "--import checks code page 932 files in SRC and, when they keep every rule, writes them as UTF-8 to "
+    "DEST\n"
     "(default " AOBA_DATA_DIR ").\n";
 
 struct Options {

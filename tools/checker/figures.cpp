@@ -71,7 +71,8 @@ bool EndsInSpaceRun(std::u16string_view line) {
 }
 
 bool IsStaffItem(std::u16string_view joined) {
-    // The earliest bracket-equals pair leaves the most text for the comma, so "some pair" and "the first" agree.
+    // The earliest bracket-equals pair leaves the most text for the comma, so "some pair" and "the first"
+    // agree.
     const std::size_t mark = std::min(joined.find(u"」＝"), joined.find(u"」="));
     return joined.starts_with(u'「') && mark != std::u16string_view::npos &&
            joined.find(u'、', mark + 2) != std::u16string_view::npos;
@@ -122,7 +123,8 @@ CatalogueFigures ComputeFigures(const CatalogueTexts& texts, Cp932& codePage) {
             f.longestLine = std::max(f.longestLine, static_cast<int>(line.size()));
 
         const std::size_t bodyStart = std::min<std::size_t>(n == kSpecialEntry ? 3 : 2, lines.size());
-        const std::vector<std::u16string_view> body(lines.begin() + static_cast<long>(bodyStart), lines.end());
+        const std::vector<std::u16string_view> body(lines.begin() + static_cast<long>(bodyStart),
+                                                    lines.end());
         bool hasOther = false;
         bool hasTrailingRun = false;
         for (const std::u16string_view line : body) {
@@ -248,7 +250,9 @@ std::string Mean(long total, int entries) {
     return entries == 0 ? "none" : Grouped((2 * total + entries) / (2L * entries));
 }
 
-std::string Lines(const std::optional<int>& lines) { return lines ? std::to_string(*lines) : "missing"; }
+std::string Lines(const std::optional<int>& lines) {
+    return lines ? std::to_string(*lines) : "missing";
+}
 
 std::string Where(const std::vector<int>& entries) {
     if (entries.empty())
@@ -256,7 +260,9 @@ std::string Where(const std::vector<int>& entries) {
     return (entries.size() == 1 ? "only " : "in ") + Numbers(entries);
 }
 
-std::string YesNo(bool value) { return value ? "yes" : "no"; }
+std::string YesNo(bool value) {
+    return value ? "yes" : "no";
+}
 
 std::string AllBut(const std::vector<int>& without, int all) {
     if (without.empty())
@@ -279,18 +285,20 @@ std::vector<std::pair<std::string, std::string>> Cells(const CatalogueFigures& f
         {"characters per entry, smallest / largest", slash({Format(f.fewestChars), Format(f.mostChars)})},
         {"bytes per entry, smallest / largest", slash({Format(f.fewestBytes), Format(f.mostBytes)})},
         {"mean characters / bytes / lines per entry",
-         slash({Mean(f.totalChars, f.entries), Mean(f.totalBytes, f.entries), Mean(f.totalLines, f.entries)})},
+         slash(
+             {Mean(f.totalChars, f.entries), Mean(f.totalBytes, f.entries), Mean(f.totalLines, f.entries)})},
         {"lines of entries 381 / 382", slash({Lines(f.linesOfAppendix), Lines(f.linesOfSpecial)})},
         {"longest line, CR LF not counted", Grouped(f.longestLine)},
-        {"characters / lines / bytes in all", slash({Grouped(f.totalChars), Grouped(f.totalLines), Grouped(f.totalBytes)})},
+        {"characters / lines / bytes in all",
+         slash({Grouped(f.totalChars), Grouped(f.totalLines), Grouped(f.totalBytes)})},
         {"article lines", Grouped(f.articleLines)},
         {"continuation lines", Grouped(f.continuationLines)},
         {"leading run of continuation lines, shortest / longest",
          f.continuationLines == 0 ? "none" : slash({Grouped(f.shortestRun), Grouped(f.longestRun)})},
         {"other body lines, and their entries",
          f.otherLines == 0 ? "0" : Grouped(f.otherLines) + ", in " + Numbers(f.otherLineEntries)},
-        {"body lines ending in U+3000 or spaces", Grouped(f.trailingRunLines) + " in " +
-                                                       Grouped(f.trailingRunEntries) + " entries"},
+        {"body lines ending in U+3000 or spaces",
+         Grouped(f.trailingRunLines) + " in " + Grouped(f.trailingRunEntries) + " entries"},
         {"entries whose last item is a staff line", Grouped(f.staffEntries)},
         {"entries with half-width katakana", Grouped(f.halfWidthKatakanaEntries)},
         {"entries with センター / ｾﾝﾀｰ / both, 1..380",

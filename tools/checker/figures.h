@@ -29,10 +29,10 @@ struct CatalogueFigures {
     int entries = 0;
     Extreme fewestLines, mostLines, fewestChars, mostChars, fewestBytes, mostBytes;
     long totalChars = 0, totalLines = 0, totalBytes = 0;
-    std::optional<int> linesOfAppendix, linesOfSpecial;  // entries 381 and 382
+    std::optional<int> linesOfAppendix, linesOfSpecial; // entries 381 and 382
     int longestLine = 0;
     int articleLines = 0, continuationLines = 0;
-    int shortestRun = 0, longestRun = 0;  // leading U+3000 of continuation lines; 0 when there are none
+    int shortestRun = 0, longestRun = 0; // leading U+3000 of continuation lines; 0 when there are none
     int otherLines = 0;
     std::vector<int> otherLineEntries;
     int trailingRunLines = 0, trailingRunEntries = 0;
@@ -43,8 +43,8 @@ struct CatalogueFigures {
     long asciiEquals = 0, fullWidthEquals = 0;
     bool hasRomanOne = false, hasRomanTwo = false, hasMillimetre = false;
     int ibmIdeographs = 0;
-    std::vector<int> appendixEntries, specialEntries, finalEntries;  // "付録", "特別号", "終刊号"
-    std::vector<int> entriesWithoutGoInHeader;                       // missing entries included
+    std::vector<int> appendixEntries, specialEntries, finalEntries; // "付録", "特別号", "終刊号"
+    std::vector<int> entriesWithoutGoInHeader;                      // missing entries included
 
     friend bool operator==(const CatalogueFigures&, const CatalogueFigures&) = default;
 };
@@ -53,7 +53,7 @@ enum class BodyLineKind { Article, Continuation, Other };
 
 struct BodyLine {
     BodyLineKind kind = BodyLineKind::Other;
-    int run = 0;  // leading U+3000
+    int run = 0; // leading U+3000
 };
 
 BodyLine ClassifyBodyLine(std::u16string_view line);

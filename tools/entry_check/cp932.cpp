@@ -3,9 +3,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <iconv.h>
-
 #include <bit>
+#include <iconv.h>
 #endif
 
 #include <stdexcept>
@@ -21,11 +20,13 @@ struct Cp932::Converter {
         const auto* wide = reinterpret_cast<LPCWCH>(text.data());
         const int length = static_cast<int>(text.size());
         BOOL defaulted = FALSE;
-        const int size = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, &defaulted);
+        const int size = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0,
+                                             nullptr, &defaulted);
         if (size <= 0 || defaulted)
             return std::nullopt;
         std::string out(static_cast<std::size_t>(size), '\0');
-        WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, length, out.data(), size, nullptr, &defaulted);
+        WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, length, out.data(), size, nullptr,
+                            &defaulted);
         return defaulted ? std::nullopt : std::optional<std::string>(out);
     }
 
@@ -33,11 +34,13 @@ struct Cp932::Converter {
         if (bytes.empty())
             return std::u16string();
         const int length = static_cast<int>(bytes.size());
-        const int size = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+        const int size =
+            MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
         if (size <= 0)
             return std::nullopt;
         std::u16string out(static_cast<std::size_t>(size), u'\0');
-        MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length, reinterpret_cast<LPWSTR>(out.data()), size);
+        MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length,
+                            reinterpret_cast<LPWSTR>(out.data()), size);
         return out;
     }
 };
@@ -45,7 +48,8 @@ struct Cp932::Converter {
 #else
 
 struct Cp932::Converter {
-    static constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+    static constexpr const char* kUtf16 =
+        std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
     iconv_t toCp932 = Open("CP932", kUtf16);
     iconv_t fromCp932 = Open(kUtf16, "CP932");
@@ -97,7 +101,8 @@ struct Cp932::Converter {
 
 #endif
 
-Cp932::Cp932() : converter_(std::make_unique<Converter>()) {}
+Cp932::Cp932()
+    : converter_(std::make_unique<Converter>()) {}
 
 Cp932::~Cp932() = default;
 
@@ -107,7 +112,8 @@ std::string_view Cp932::Encode(char16_t c) {
         code.known = true;
         const std::u16string_view one(&c, 1);
         const std::optional<std::string> bytes = converter_->ToCp932(one);
-        if (bytes && (bytes->size() == 1 || bytes->size() == 2) && converter_->FromCp932(*bytes) == std::u16string(one)) {
+        if (bytes && (bytes->size() == 1 || bytes->size() == 2) &&
+            converter_->FromCp932(*bytes) == std::u16string(one)) {
             code.length = static_cast<std::uint8_t>(bytes->size());
             bytes->copy(code.bytes, bytes->size());
         }
@@ -115,6 +121,8 @@ std::string_view Cp932::Encode(char16_t c) {
     return {code.bytes, code.length};
 }
 
-std::optional<std::u16string> Cp932::Decode(std::string_view bytes) { return converter_->FromCp932(bytes); }
+std::optional<std::u16string> Cp932::Decode(std::string_view bytes) {
+    return converter_->FromCp932(bytes);
+}
 
 } // namespace aoba

@@ -32,7 +32,7 @@ private:
         std::uint8_t length = 0;
         char bytes[2] = {};
     };
-    struct Converter;  // the platform's conversion, both ways
+    struct Converter; // the platform's conversion, both ways
     std::unique_ptr<Converter> converter_;
     std::array<Code, 0x10000> codes_{};
 };

@@ -35,16 +35,18 @@ EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding
     if (encoding != FileEncoding::Cp932) {
         file.text = DecodeUtf8(bytes, &badOffset);
         if (!file.text && encoding == FileEncoding::Utf8) {
-            file.violations.push_back({0, "encoding", "not valid UTF-8 at byte " + std::to_string(badOffset)});
+            file.violations.push_back(
+                {0, "encoding", "not valid UTF-8 at byte " + std::to_string(badOffset)});
             return file;
         }
     }
     if (!file.text) {
         file.text = codePage.Decode(bytes);
         if (!file.text) {
-            file.violations.push_back({0, "encoding", encoding == FileEncoding::Cp932
-                                                          ? "not valid code page 932"
-                                                          : "neither valid UTF-8 nor valid code page 932"});
+            file.violations.push_back({0, "encoding",
+                                       encoding == FileEncoding::Cp932
+                                           ? "not valid code page 932"
+                                           : "neither valid UTF-8 nor valid code page 932"});
             return file;
         }
     }

@@ -15,8 +15,8 @@ std::string EntryFileName(int n);
 
 struct EntryFile {
     std::filesystem::path path;
-    std::optional<std::u16string> text;  // nothing when the file is missing or cannot be decoded
-    std::vector<Violation> violations;    // every broken rule, reading and structure alike
+    std::optional<std::u16string> text; // nothing when the file is missing or cannot be decoded
+    std::vector<Violation> violations;  // every broken rule, reading and structure alike
 };
 
 // Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932.

@@ -118,7 +118,8 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
             out.push_back({line, "control", "control character " + DescribeChar(c)});
         } else if (c < 0x80) {
             if (!IsAllowedAscii(c))
-                out.push_back({line, "ascii", DescribeChar(c) + " is not among the ASCII characters of the catalogue"});
+                out.push_back(
+                    {line, "ascii", DescribeChar(c) + " is not among the ASCII characters of the catalogue"});
         } else if (codePage.Encode(c).empty()) {
             out.push_back({line, "repertoire", DescribeChar(c) + " is not in code page 932"});
         }

@@ -11,8 +11,8 @@ namespace aoba {
 class Cp932;
 
 struct Violation {
-    int line = 0;      // 1-based; 0 for the file as a whole
-    std::string rule;  // a short stable name: "line-end", "header", "repertoire" …
+    int line = 0;     // 1-based; 0 for the file as a whole
+    std::string rule; // a short stable name: "line-end", "header", "repertoire" …
     std::string detail;
 };
 

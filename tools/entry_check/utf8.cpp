@@ -55,7 +55,8 @@ std::string EncodeUtf8(std::u16string_view text) {
     out.reserve(text.size() * 3);
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
         if (cp < 0x80) {
             out += static_cast<char>(cp);
