@@ -1,5 +1,6 @@
 #include "calendar.h"
 #include "header_line.h"
+#include "month_lookup_text.h"
 
 #include <QTest>
 
@@ -9,15 +10,6 @@ using aoba::IssueForMonth;
 using aoba::MonthLookup;
 
 namespace {
-
-QString Describe(MonthLookup r) {
-    switch (r.kind) {
-    case MonthLookup::Kind::Issue: return QStringLiteral("issue %1").arg(r.issue);
-    case MonthLookup::Kind::NotPublished: return QStringLiteral("not published");
-    case MonthLookup::Kind::OutOfPeriod: return QStringLiteral("out of period");
-    }
-    return {};
-}
 
 const QString kNotPublished = QStringLiteral("not published");
 const QString kOutOfPeriod = QStringLiteral("out of period");

@@ -1,19 +1,11 @@
 #include "field_rules.h"
+#include "month_lookup_text.h"
 
 #include <QTest>
 
 using namespace aoba;
 
 namespace {
-
-QString Describe(MonthLookup r) {
-    switch (r.kind) {
-    case MonthLookup::Kind::Issue: return QStringLiteral("issue %1").arg(r.issue);
-    case MonthLookup::Kind::NotPublished: return QStringLiteral("not published");
-    case MonthLookup::Kind::OutOfPeriod: return QStringLiteral("out of period");
-    }
-    return {};
-}
 
 const QString kNone = QStringLiteral("(nothing)");
 
