@@ -43,6 +43,14 @@ foreach(path ./usr/bin/aoba-search ./usr/share/applications/aoba-search.desktop)
   endif()
 endforeach()
 
+file(MAKE_DIRECTORY ${WORK_DIR}/root)
+execute_process(COMMAND ${DPKG_DEB} --extract ${debs} ${WORK_DIR}/root COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${READELF} -d ${WORK_DIR}/root/usr/bin/aoba-search OUTPUT_VARIABLE dynamic
+                COMMAND_ERROR_IS_FATAL ANY)
+if(dynamic MATCHES "\\((RPATH|RUNPATH)\\)[^\n]*")
+  string(APPEND failures "the installed program carries a library search path: ${CMAKE_MATCH_0}\n")
+endif()
+
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
