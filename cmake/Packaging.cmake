@@ -5,12 +5,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "aoba-search developers")
 set(CPACK_PACKAGE_CONTACT "aoba-search developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
-# Set explicitly: CPack otherwise fills the long description with its own placeholder text.
-set(CPACK_PACKAGE_DESCRIPTION
-    "Browse the tables of contents of all 380 issues of the monthly newsletter 青葉便り (September 1972 to \
-July 2004), the appendix to issue 156 and the special issue of June 2003: pick an issue by number, by month \
-or among the extra issues, and search every table of contents for a string. The catalogue is compiled into \
-the program.")
+# Set explicitly: CPack otherwise fills the long description with its own placeholder text. Lines are kept
+# short because dpkg shows them as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "Browse the tables of contents of all 380 issues of the monthly newsletter"
+       "青葉便り (September 1972 to July 2004), the appendix to issue 156 and the"
+       "special issue of June 2003: pick an issue by number, by month or among the"
+       "extra issues, and search every table of contents for a string. The"
+       "catalogue is compiled into the program.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
 set(CPACK_STRIP_FILES ON)
 # Only the Runtime component goes into a package: the build also holds maintainer tools and tests.
