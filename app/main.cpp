@@ -4,12 +4,25 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QIcon>
+
+namespace {
+
+QIcon WindowIcon() {
+    QIcon builtIn;
+    for (int size : {16, 32, 48, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/aoba-search.png").arg(size));
+    return QIcon::fromTheme(QStringLiteral("aoba-search"), builtIn);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("aoba-search"));
     QGuiApplication::setDesktopFileName(QStringLiteral("aoba-search"));
+    QApplication::setWindowIcon(WindowIcon());
     aoba::RegisterFontSubstitutes();
     QApplication::setFont(aoba::DefaultFont());
 
