@@ -173,11 +173,12 @@ int main(int argc, char** argv) {
         {"search, a 40-character string",
          QStringLiteral("検索された文字列は以下の号の目次で発見されました。号番をクリックすると")},
     };
-    for (const auto& [tag, needle] : needles) {
+    for (const auto& row : needles) {
+        const QString& needle = row.needle;
         const std::u16string_view plain = View(needle);
         const double ours = MedianMicros(runs, [&] { sink = sink + aoba::SearchCatalogue(needle).count(); });
         const double base = MedianMicros(runs, [&] { sink = sink + PlainFindCount(plain); });
-        rows.push_back({QString::fromUtf8(tag), ours, base, QStringLiteral("µs"),
+        rows.push_back({QString::fromUtf8(row.tag), ours, base, QStringLiteral("µs"),
                         QStringLiteral("a std::u16string_view::find loop over the same 380 texts")});
     }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace aoba {
 
 std::vector<int> SearchHits::issues() const {
@@ -29,11 +31,11 @@ QStringView FirstLineContaining(QStringView entry, QStringView needle) {
     const qsizetype at = needle.isEmpty() ? -1 : entry.indexOf(needle);
     if (at < 0)
         return {};
+    // A line owns its CR LF: a match that starts on either of the two belongs to the line they end.
     const QStringView lineEnd = u"\r\n";
-    // A match that starts on a line's CR belongs to that line.
-    const qsizetype before = at == 0 ? -1 : entry.lastIndexOf(lineEnd, at - 1);
+    const qsizetype before = at < 2 ? -1 : entry.lastIndexOf(lineEnd, at - 2);
     const qsizetype begin = before < 0 ? 0 : before + lineEnd.size();
-    const qsizetype end = entry.indexOf(lineEnd, at);
+    const qsizetype end = entry.indexOf(lineEnd, std::max<qsizetype>(begin, at - 1));
     return entry.sliced(begin, (end < 0 ? entry.size() : end) - begin);
 }
 

@@ -130,6 +130,11 @@ private Q_SLOTS:
         QTest::newRow("second line only") << entry << QStringLiteral("c") << QStringLiteral("　c＝「b」");
         QTest::newRow("across a line end: where it starts")
             << entry << QStringLiteral("」\r\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("starting on a line end's LF: the line it ends")
+            << entry << QStringLiteral("\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("starting on a line end's CR")
+            << entry << QStringLiteral("\r\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("an empty line") << entry << QStringLiteral("\n\r\n") << QStringLiteral("header");
         QTest::newRow("not there") << entry << QStringLiteral("z") << QString();
         QTest::newRow("empty needle") << entry << QString() << QString();
         QTest::newRow("no final line end")
