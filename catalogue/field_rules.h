@@ -34,7 +34,6 @@ std::optional<QString> SteppedIssue(QStringView issueText, Step step);
 struct MonthFields {
     QString year;
     QString month;
-    friend bool operator==(const MonthFields&, const MonthFields&) = default;
 };
 
 // The year and month fields after the next- or previous-month button; nothing when either field is empty
