@@ -1,7 +1,7 @@
 // Start-up only: the application, the fonts, the main window.
-#include "feedback.h"
-#include "look.h"
-#include "main_window.h"
+#include "widgets/feedback.h"
+#include "widgets/look.h"
+#include "mainwindow/main_window.h"
 
 #include <QApplication>
 #include <QIcon>

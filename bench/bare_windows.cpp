@@ -1,4 +1,4 @@
-#include "bare_windows.h"
+#include "bench/bare_windows.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -2,13 +2,13 @@
 // same run on the same machine, and their ratio. It asserts nothing: shared machines are too noisy.
 //   aoba-bench [--runs N]            all measurements, as a Markdown table
 //   aoba-bench --child main|bare     (internal) show one window, report, exit
-#include "bare_windows.h"
-#include "catalogue_search.h"
-#include "entry_store.h"
-#include "feedback.h"
-#include "look.h"
-#include "main_window.h"
-#include "results_window.h"
+#include "bench/bare_windows.h"
+#include "core/catalogue_search.h"
+#include "core/entry_store.h"
+#include "widgets/feedback.h"
+#include "widgets/look.h"
+#include "mainwindow/main_window.h"
+#include "resultswindow/results_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

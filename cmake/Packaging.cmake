@@ -32,18 +32,3 @@ elseif(WIN32)
 endif()
 
 include(CPack)
-
-if(UNIX AND NOT APPLE)
-  find_program(AOBA_DPKG_DEB dpkg-deb)
-  find_program(AOBA_DPKG_SHLIBDEPS dpkg-shlibdeps)
-  add_test(NAME deb_package_installs_under_usr_and_declares_its_dependencies
-           COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DDPKG_DEB=${AOBA_DPKG_DEB}
-                   -DCPACK_CONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake -DCONFIG=$<CONFIG>
-                   -DWORK_DIR=${PROJECT_BINARY_DIR}/deb-check -DVERSION=${PROJECT_VERSION}
-                   -DREADELF=${CMAKE_READELF}
-                   -P ${PROJECT_SOURCE_DIR}/app/tests/deb_package.cmake)
-  if(NOT AOBA_DPKG_DEB OR NOT AOBA_DPKG_SHLIBDEPS OR NOT CMAKE_READELF)
-    message(STATUS "dpkg-deb, dpkg-shlibdeps or readelf not found: the .deb test will not run")
-    set_tests_properties(deb_package_installs_under_usr_and_declares_its_dependencies PROPERTIES DISABLED TRUE)
-  endif()
-endif()

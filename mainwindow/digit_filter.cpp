@@ -1,7 +1,7 @@
-#include "digit_filter.h"
+#include "mainwindow/digit_filter.h"
 
-#include "feedback.h"
-#include "field_rules.h"
+#include "widgets/feedback.h"
+#include "core/field_rules.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,6 +1,6 @@
-#include "lookup_button.h"
+#include "mainwindow/lookup_button.h"
 
-#include "look.h"
+#include "widgets/look.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,15 +1,15 @@
-#include "main_window.h"
+#include "mainwindow/main_window.h"
 
-#include "catalogue_search.h"
-#include "digit_filter.h"
-#include "entry_store.h"
-#include "feedback.h"
-#include "look.h"
-#include "lookup_button.h"
-#include "messages.h"
-#include "option_button.h"
-#include "results_window.h"
-#include "twips.h"
+#include "core/catalogue_search.h"
+#include "mainwindow/digit_filter.h"
+#include "core/entry_store.h"
+#include "widgets/feedback.h"
+#include "widgets/look.h"
+#include "mainwindow/lookup_button.h"
+#include "texts/messages.h"
+#include "mainwindow/option_button.h"
+#include "resultswindow/results_window.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // and the contents pane that shows the chosen issue's table of contents.
 #pragma once
 
-#include "field_rules.h"
+#include "core/field_rules.h"
 
 #include <QPointer>
 #include <QWidget>

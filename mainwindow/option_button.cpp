@@ -1,4 +1,4 @@
-#include "option_button.h"
+#include "mainwindow/option_button.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
 // Every rule that reads a field's text, fed arbitrary UTF-16, checked against properties rather than
 // examples. Input layout: one unit picks a catalogue entry, one unit says where the text splits into two
 // fields, the rest is the text. A broken property aborts, which stops libFuzzer and the driver alike.
-#include "calendar.h"
-#include "catalogue_search.h"
-#include "entry_store.h"
-#include "field_rules.h"
-#include "number_text.h"
+#include "calendar/calendar.h"
+#include "core/catalogue_search.h"
+#include "core/entry_store.h"
+#include "core/field_rules.h"
+#include "core/number_text.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 //   field_text_random --corpus DIR [COUNT]  writes the inputs to DIR instead, to seed libFuzzer
 //   field_text_random FILE...               replays saved inputs, such as libFuzzer's crash files
 // With AOBA_FUZZ_KEEP=PATH each input is written to PATH before it runs, so a crash leaves it behind.
-#include "random_text.h"
+#include "tests/fuzz/random_text.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,13 +2,13 @@
 // commits, every button and option, the results labels, closing the results window, searching. After each
 // step the windows must be in a state the rules explain. AOBA_SESSION_STEPS and AOBA_SESSION_SEED set the
 // length and the seed; the seed is printed so a failing session can be replayed.
-#include "catalogue_search.h"
-#include "issue_label.h"
-#include "messages.h"
-#include "random_text.h"
-#include "recording_feedback.h"
-#include "results_window.h"
-#include "widget_test_support.h"
+#include "core/catalogue_search.h"
+#include "resultswindow/issue_label.h"
+#include "texts/messages.h"
+#include "tests/fuzz/random_text.h"
+#include "tests/support/recording_feedback.h"
+#include "resultswindow/results_window.h"
+#include "tests/support/widget_test_support.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // line ends, surrogates, stray units, and pieces of real entries.
 #pragma once
 
-#include "entry_store.h"
+#include "core/entry_store.h"
 
 #include <QStringView>
 

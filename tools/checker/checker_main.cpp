@@ -1,10 +1,10 @@
 // aoba-catalogue-check: checks a folder of the 382 entry files, or imports code page 932 texts into data/.
 // Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures), 2 bad usage.
-#include "calendar.h"
-#include "cp932.h"
-#include "entry_files.h"
-#include "figures.h"
-#include "utf8.h"
+#include "calendar/calendar.h"
+#include "tools/entry_check/cp932.h"
+#include "tools/entry_check/entry_files.h"
+#include "tools/checker/figures.h"
+#include "tools/entry_check/utf8.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "figures.h"
+#include "tools/checker/figures.h"
 
-#include "cp932.h"
-#include "entry_rules.h"
+#include "tools/entry_check/cp932.h"
+#include "tools/entry_check/entry_rules.h"
 
 #include <algorithm>
 

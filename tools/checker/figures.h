@@ -2,7 +2,7 @@
 // beside the values the real catalogue has. A difference is a hint for the maintainer, not an error.
 #pragma once
 
-#include "calendar.h"
+#include "calendar/calendar.h"
 
 #include <array>
 #include <optional>

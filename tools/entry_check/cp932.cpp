@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "tools/entry_check/cp932.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,7 +1,7 @@
-#include "entry_files.h"
+#include "tools/entry_check/entry_files.h"
 
-#include "cp932.h"
-#include "utf8.h"
+#include "tools/entry_check/cp932.h"
+#include "tools/entry_check/utf8.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Reading a folder of entry files, 001.txt … 382.txt, in UTF-8 or code page 932.
 #pragma once
 
-#include "entry_rules.h"
+#include "tools/entry_check/entry_rules.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "entry_rules.h"
+#include "tools/entry_check/entry_rules.h"
 
-#include "cp932.h"
-#include "header_line.h"
-#include "utf8.h"
+#include "tools/entry_check/cp932.h"
+#include "calendar/header_line.h"
+#include "tools/entry_check/utf8.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "utf8.h"
+#include "tools/entry_check/utf8.h"
 
 #include <cstdint>
 

@@ -1,0 +1,48 @@
+#include "core/catalogue_search.h"
+
+#include "core/entry_store.h"
+
+#include <QString>
+
+#include <algorithm>
+
+namespace aoba {
+
+std::vector<int> SearchHits::issues() const {
+    std::vector<int> issues;
+    issues.reserve(bits_.count());
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
+        if (contains(issue))
+            issues.push_back(issue);
+    return issues;
+}
+
+SearchHits SearchCatalogue(QStringView needle) {
+    SearchHits hits;
+    if (needle.isEmpty())
+        return hits;
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
+        if (EntryText(issue).contains(needle))
+            hits.add(issue);
+    return hits;
+}
+
+QStringView FirstLineContaining(QStringView entry, QStringView needle) {
+    const qsizetype at = needle.isEmpty() ? -1 : entry.indexOf(needle);
+    if (at < 0)
+        return {};
+    // A line owns its CR LF: a match that starts on either of the two belongs to the line they end.
+    const QStringView lineEnd = u"\r\n";
+    const qsizetype before = at < 2 ? -1 : entry.lastIndexOf(lineEnd, at - 2);
+    const qsizetype begin = before < 0 ? 0 : before + lineEnd.size();
+    const qsizetype end = entry.indexOf(lineEnd, std::max<qsizetype>(begin, at - 1));
+    return entry.sliced(begin, (end < 0 ? entry.size() : end) - begin);
+}
+
+QString ResultsHeader(QStringView needle) {
+    return QStringLiteral("検索された文字列\r　　　　　『") + needle.toString() +
+           QStringLiteral("』　　　は、\r以下の号の目次で発見されました。（号番をクリックすると、その号の目次"
+                          "が表示されます）");
+}
+
+} // namespace aoba

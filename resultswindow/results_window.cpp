@@ -1,0 +1,133 @@
+#include "resultswindow/results_window.h"
+
+#include "core/catalogue_search.h"
+#include "core/entry_store.h"
+#include "resultswindow/issue_label.h"
+#include "widgets/look.h"
+#include "widgets/twips.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace aoba {
+
+namespace {
+
+constexpr int kColumns = 20;
+
+int Column(int issue) {
+    return (issue - 1) % kColumns;
+}
+int Row(int issue) {
+    return (issue - 1) / kColumns;
+}
+
+// The labels are narrow; the window's font is condensed as far as the widest caption needs to fit.
+QFont CaptionFont(const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
+        widest = std::max(widest, metrics.horizontalAdvance(IssueCaption(issue)));
+    if (widest <= width)
+        return font;
+    QFont condensed = font;
+    condensed.setStretch(std::max(50, 100 * width / widest));
+    return condensed;
+}
+
+} // namespace
+
+ResultsWindow::ResultsWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("目次検索結果"));
+    setAccessibleDescription(QStringLiteral("検索された文字列を目次に含む号の一覧"));
+    setFixedSize(TwipsSize(9795, 5550));
+    FillBackground(*this, kLightGreen);
+    // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* band = new QLabel(this);
+    band->setObjectName(QStringLiteral("Label3"));
+    band->setGeometry(TwipsRect(0, 0, 9855, 255));
+    band->setAccessibleName(QStringLiteral("目次検索結果"));
+    band->setAccessibleDescription(QStringLiteral("見出しの帯"));
+    FillBackground(*band, kWhite);
+
+    headerLabel_ = new QLabel(this);
+    headerLabel_->setObjectName(QStringLiteral("Label2"));
+    headerLabel_->setGeometry(TwipsRect(0, 120, 9855, 735));
+    FillBackground(*headerLabel_, kWhite);
+    headerLabel_->setFont(MinchoFont(9, false));
+    headerLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    headerLabel_->setWordWrap(true);
+    headerLabel_->setTextFormat(Qt::PlainText);
+    headerLabel_->setAccessibleName(QStringLiteral("検索結果の見出し"));
+    headerLabel_->setAccessibleDescription(QStringLiteral("検索された文字列と、号番の選び方"));
+
+    // The labels take the window's font; the header has its own.
+    setFont(CaptionFont(DefaultFont(), Pixels(375)));
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
+        auto* label = new IssueLabel(issue, *this);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
+        labels_[static_cast<std::size_t>(issue - 1)] = label;
+    }
+}
+
+void ResultsWindow::setVisibleIssues(const SearchHits& hits) {
+    for (IssueLabel* label : labels_)
+        label->setVisible(hits.contains(label->issue()));
+}
+
+void ResultsWindow::setSearchString(const QString& needle) {
+    needle_ = needle;
+    header_ = ResultsHeader(needle);
+    // The label shows the CRs as line breaks.
+    headerLabel_->setText(QString(header_).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    headerLabel_->setAccessibleName(headerLabel_->text());
+}
+
+QString ResultsWindow::toolTipFor(int issue) const {
+    return FirstLineContaining(EntryText(issue), needle_).trimmed().toString();
+}
+
+void ResultsWindow::moveFocus(int fromIssue, int key) {
+    // Left and Right go through the visible labels in issue order; Up and Down to the nearest visible
+    // label in the rows above or below; Home and End to the first and last.
+    IssueLabel* best = nullptr;
+    long bestScore = LONG_MAX;
+    for (IssueLabel* label : labels_) {
+        const bool jump = key == Qt::Key_Home || key == Qt::Key_End;
+        if (label->isHidden() || (!jump && label->issue() == fromIssue))
+            continue;
+        const int issue = label->issue();
+        const int rows = Row(issue) - Row(fromIssue);
+        const int columns = std::abs(Column(issue) - Column(fromIssue));
+        long score = LONG_MAX;
+        switch (key) {
+        case Qt::Key_Left: score = issue < fromIssue ? fromIssue - issue : LONG_MAX; break;
+        case Qt::Key_Right: score = issue > fromIssue ? issue - fromIssue : LONG_MAX; break;
+        case Qt::Key_Up: score = rows < 0 ? -rows * 100L + columns : LONG_MAX; break;
+        case Qt::Key_Down: score = rows > 0 ? rows * 100L + columns : LONG_MAX; break;
+        case Qt::Key_Home: score = issue; break;
+        case Qt::Key_End: score = kLastIssue - issue; break;
+        default: break;
+        }
+        if (score < bestScore) {
+            bestScore = score;
+            best = label;
+        }
+    }
+    if (best)
+        best->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace aoba

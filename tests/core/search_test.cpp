@@ -1,0 +1,160 @@
+#include "core/catalogue_search.h"
+#include "core/entry_store.h"
+
+#include <QTest>
+
+#include <string_view>
+
+using aoba::SearchCatalogue;
+
+namespace {
+
+// The plainest possible search, to hold the real one against.
+std::vector<int> Reference(QStringView needle) {
+    std::vector<int> hits;
+    const std::u16string_view n(reinterpret_cast<const char16_t*>(needle.utf16()),
+                                static_cast<std::size_t>(needle.size()));
+    for (int issue = 1; issue <= 380; ++issue) {
+        const QStringView e = aoba::EntryText(issue);
+        const std::u16string_view entry(reinterpret_cast<const char16_t*>(e.utf16()),
+                                        static_cast<std::size_t>(e.size()));
+        if (!n.empty() && entry.find(n) != std::u16string_view::npos)
+            hits.push_back(issue);
+    }
+    return hits;
+}
+
+using Issues = std::vector<int>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Issues)
+
+class SearchTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void counts_data() {
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<int>("hits");
+        QTest::newRow("号 is in every header") << QStringLiteral("号") << 380;
+        QTest::newRow("full-width センター") << QStringLiteral("センター") << 20;
+        QTest::newRow("half-width ｾﾝﾀｰ") << QStringLiteral("ｾﾝﾀｰ") << 7;
+        QTest::newRow("full-width ９・11") << QStringLiteral("９・11") << 2;
+        QTest::newRow("half-width 9･11") << QStringLiteral("9･11") << 16;
+        QTest::newRow("付録 only in the appendix, never searched") << QStringLiteral("付録") << 0;
+        QTest::newRow("特別号 only in the special issue") << QStringLiteral("特別号") << 0;
+        QTest::newRow("〜 U+301C is not in the catalogue's repertoire") << QStringLiteral("\u301C") << 0;
+        QTest::newRow("empty is no search") << QString() << 0;
+        QTest::newRow("longer than any entry") << QString(100000, QChar(0x3000)) << 0;
+    }
+
+    void counts() {
+        QFETCH(QString, needle);
+        QFETCH(int, hits);
+        QCOMPARE(SearchCatalogue(needle).count(), hits);
+    }
+
+    void exactIssues_data() {
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<Issues>("issues");
+        QTest::newRow("56号 in four headers") << QStringLiteral("56号") << Issues{56, 156, 256, 356};
+        QTest::newRow("終刊号 only in the last issue") << QStringLiteral("終刊号") << Issues{380};
+        QTest::newRow("a header's own line end") << QStringLiteral("１号\r\n\r\n") << Issues{1};
+    }
+
+    void exactIssues() {
+        QFETCH(QString, needle);
+        QFETCH(Issues, issues);
+        QCOMPARE(SearchCatalogue(needle).issues(), issues);
+    }
+
+    void neitherFormFindsTheOther() {
+        const aoba::SearchHits full = SearchCatalogue(u"センター");
+        const aoba::SearchHits half = SearchCatalogue(u"ｾﾝﾀｰ");
+        int both = 0;
+        for (int issue : full.issues())
+            both += half.contains(issue) ? 1 : 0;
+        QCOMPARE(both, 1);
+        QVERIFY(SearchCatalogue(u"～").count() > 0); // U+FF5E, the catalogue's own wave dash
+    }
+
+    // Each hit holds the string and no other regular issue does, for strings of every kind.
+    void agreesWithAPlainFind_data() {
+        QTest::addColumn<QString>("needle");
+        for (const char* needle : {"＝", "=",   "「",  "』",     "（", "Ⅰ",  "Ⅱ",  "㎜",   "髙", "ｰ",
+                                   "｡",  "PTA", "pta", "ＰＴＡ", "1",  "１", "12", "１２", "年", "、"})
+            QTest::newRow(needle) << QString::fromUtf8(needle);
+        QTest::newRow("three U+3000") << QStringLiteral("\u3000\u3000\u3000");
+        QTest::newRow("space before a line end") << QStringLiteral(" \r\n");
+        QTest::newRow("U+3000 before a line end") << QStringLiteral("\u3000\r\n");
+        QTest::newRow("a line end and a continuation's run") << QStringLiteral("\r\n\u3000\u3000");
+        QTest::newRow("month and U+3000") << QStringLiteral("月\u3000");
+    }
+
+    void agreesWithAPlainFind() {
+        QFETCH(QString, needle);
+        QCOMPARE(SearchCatalogue(needle).issues(), Reference(needle));
+    }
+
+    // An item broken over two lines is found with its line break and the continuation's spaces, never
+    // as the two halves joined.
+    void aBrokenItemIsNotOneRun() {
+        int checked = 0;
+        for (int issue = 1; issue <= 380 && checked < 20; ++issue) {
+            const QStringView entry = aoba::EntryText(issue);
+            const qsizetype brk = entry.indexOf(u"\r\n\u3000\u3000");
+            if (brk < 2)
+                continue;
+            qsizetype rest = brk + 2;
+            while (entry[rest] == u'\u3000')
+                ++rest;
+            const QString joined = entry.sliced(brk - 2, 2).toString() + entry.sliced(rest, 2).toString();
+            const QString asStored = entry.sliced(brk - 2, rest + 2 - (brk - 2)).toString();
+            QVERIFY(SearchCatalogue(asStored).contains(issue));
+            if (!entry.contains(joined)) {
+                QVERIFY2(!SearchCatalogue(joined).contains(issue), qPrintable(joined));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 20);
+    }
+
+    void firstLineContaining_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<QString>("line");
+        const QString entry = QStringLiteral("header\r\n\r\n　a＝「b」\r\n　c＝「b」\r\n");
+        QTest::newRow("first of two") << entry << QStringLiteral("b") << QStringLiteral("　a＝「b」");
+        QTest::newRow("in the header") << entry << QStringLiteral("head") << QStringLiteral("header");
+        QTest::newRow("second line only") << entry << QStringLiteral("c") << QStringLiteral("　c＝「b」");
+        QTest::newRow("across a line end: where it starts")
+            << entry << QStringLiteral("」\r\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("starting on a line end's LF: the line it ends")
+            << entry << QStringLiteral("\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("starting on a line end's CR")
+            << entry << QStringLiteral("\r\n　c") << QStringLiteral("　a＝「b」");
+        QTest::newRow("an empty line") << entry << QStringLiteral("\n\r\n") << QStringLiteral("header");
+        QTest::newRow("not there") << entry << QStringLiteral("z") << QString();
+        QTest::newRow("empty needle") << entry << QString() << QString();
+        QTest::newRow("no final line end")
+            << QStringLiteral("x\r\nyz") << QStringLiteral("z") << QStringLiteral("yz");
+    }
+
+    void firstLineContaining() {
+        QFETCH(QString, entry);
+        QFETCH(QString, needle);
+        QFETCH(QString, line);
+        QCOMPARE(aoba::FirstLineContaining(entry, needle).toString(), line);
+    }
+
+    void header() {
+        QCOMPARE(aoba::ResultsHeader(u"青葉"),
+                 QStringLiteral(
+                     "検索された文字列\r　　　　　『青葉』　　　は、\r"
+                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
+    }
+};
+
+QTEST_APPLESS_MAIN(SearchTest)
+#include "search_test.moc"

@@ -1,0 +1,291 @@
+// The three numeric fields as a reader types into them, and the four stepping buttons.
+#include "tests/support/recording_feedback.h"
+#include "tests/support/widget_test_support.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+
+#include <memory>
+
+using aoba::MainWindow;
+
+namespace {
+
+void Commit(QWidget* field, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(field, &event);
+}
+
+// Characters beyond Latin-1 cannot go through QTest::keyClicks; a key press carrying the text does.
+void Type(QWidget* field, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+QString FieldText(QWidget* field) {
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        return combo->currentText();
+    return static_cast<QLineEdit*>(field)->text();
+}
+
+void Clear(QWidget* field) {
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        combo->setEditText(QString());
+    else
+        static_cast<QLineEdit*>(field)->clear();
+}
+
+} // namespace
+
+class EntryFieldsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<MainWindow> window_;
+
+    QWidget* field(const QString& name) const { return Control(*window_, qPrintable(name)); }
+    QLineEdit* issue() const { return Control<QLineEdit>(*window_, "Text1"); }
+    QComboBox* year() const { return Control<QComboBox>(*window_, "Combo1"); }
+    QComboBox* month() const { return Control<QComboBox>(*window_, "Combo2"); }
+
+    static void fieldRows() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text1") << QStringLiteral("Text1");
+        QTest::newRow("Combo1") << QStringLiteral("Combo1");
+        QTest::newRow("Combo2") << QStringLiteral("Combo2");
+    }
+
+private Q_SLOTS:
+    void initTestCase() { StartLikeTheProgram(); }
+
+    void init() {
+        feedback_ = std::make_unique<RecordingFeedback>();
+        window_ = std::make_unique<MainWindow>(*feedback_);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void typedLettersAreRefusedWithABeep_data() { fieldRows(); }
+    void typedLettersAreRefusedWithABeep() {
+        QFETCH(QString, name);
+        QWidget* f = field(name);
+        f->setFocus();
+        Clear(f);
+        QTest::keyClicks(f, QStringLiteral("a0b.c -"));
+        QCOMPARE(FieldText(f), QStringLiteral("0"));
+        QCOMPARE(feedback_->beeps(), 6);
+    }
+
+    void digitsOfBothWidthsAreTaken_data() { fieldRows(); }
+    void digitsOfBothWidthsAreTaken() {
+        QFETCH(QString, name);
+        QWidget* f = field(name);
+        f->setFocus();
+        Clear(f);
+        QTest::keyClicks(f, QStringLiteral("1"));
+        Type(f, QStringLiteral("０"));
+        QCOMPARE(FieldText(f), QStringLiteral("1０"));
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QCOMPARE(FieldText(f), QStringLiteral("1"));
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void fullWidthLettersAndSpacesAreRefused_data() { fieldRows(); }
+    void fullWidthLettersAndSpacesAreRefused() {
+        QFETCH(QString, name);
+        QWidget* f = field(name);
+        f->setFocus();
+        Clear(f);
+        Type(f, QStringLiteral("Ａ\u3000あ．"));
+        QVERIFY(FieldText(f).isEmpty());
+        QCOMPARE(feedback_->beeps(), 4);
+    }
+
+    void inputMethodCommits_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<bool>("taken");
+        for (const char* name : {"Text1", "Combo1", "Combo2"}) {
+            const QString n = QString::fromLatin1(name);
+            QTest::addRow("%s takes １２", name) << n << QStringLiteral("１２") << true;
+            QTest::addRow("%s refuses あ", name) << n << QStringLiteral("あ") << false;
+            QTest::addRow("%s refuses 12a whole", name) << n << QStringLiteral("12a") << false;
+        }
+    }
+
+    void inputMethodCommits() {
+        QFETCH(QString, name);
+        QFETCH(QString, committed);
+        QFETCH(bool, taken);
+        QWidget* f = field(name);
+        f->setFocus();
+        Clear(f);
+        Commit(f, committed);
+        QCOMPARE(FieldText(f), taken ? committed : QString());
+        QCOMPARE(feedback_->beeps(), taken ? 0 : 1);
+    }
+
+    void enterAndEscapeBeepAndLookNothingUp_data() { fieldRows(); }
+    void enterAndEscapeBeepAndLookNothingUp() {
+        QFETCH(QString, name);
+        QWidget* f = field(name);
+        f->setFocus();
+        const QString before = FieldText(f);
+        const QString shown = Shown(*window_);
+        QTest::keyClick(f, Qt::Key_Return);
+        QTest::keyClick(f, Qt::Key_Enter);
+        QTest::keyClick(f, Qt::Key_Escape);
+        QCOMPARE(feedback_->said, QStringList(3, QStringLiteral("beep")));
+        QCOMPARE(FieldText(f), before);
+        QCOMPARE(Shown(*window_), shown);
+    }
+
+    void keysWithoutACharacterAreNotFiltered_data() { fieldRows(); }
+    void keysWithoutACharacterAreNotFiltered() {
+        QFETCH(QString, name);
+        QWidget* f = field(name);
+        f->setFocus();
+        Clear(f);
+        QTest::keyClicks(f, QStringLiteral("010"));
+        QTest::keyClick(f, Qt::Key_Home);
+        QTest::keyClick(f, Qt::Key_Delete);
+        QTest::keyClick(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_Left);
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QCOMPARE(FieldText(f), QStringLiteral("0"));
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void editingShortcutsStillWork() {
+        QLineEdit* f = issue();
+        f->setFocus();
+        f->setText(QStringLiteral("123"));
+        QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f->selectedText(), QStringLiteral("123"));
+        QTest::keyClick(f, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("123"));
+        QTest::keyClick(f, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(f->text().isEmpty());
+        QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f->text(), QStringLiteral("123123"));
+        QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->text(), QStringLiteral("123"));
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    // Pasting goes past the key filter; the month field still corrects what arrives.
+    void pastedMonthIsCorrected() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        month()->setFocus();
+        month()->lineEdit()->selectAll();
+        QTest::keyClick(month(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(month()->currentText(), QStringLiteral("01"));
+        QCOMPARE(feedback_->said, QStringList{QStringLiteral("beep")});
+    }
+
+    void monthCorrection_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("13 becomes 01 with one beep") << QStringLiteral("13") << QStringLiteral("01") << 1;
+        QTest::newRow("12 stays") << QStringLiteral("12") << QStringLiteral("12") << 0;
+        QTest::newRow("0 stays") << QStringLiteral("0") << QStringLiteral("0") << 0;
+        QTest::newRow("00 stays") << QStringLiteral("00") << QStringLiteral("00") << 0;
+        QTest::newRow("2 then 0: 20 is corrected") << QStringLiteral("20") << QStringLiteral("01") << 1;
+    }
+
+    void monthCorrection() {
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        QFETCH(int, beeps);
+        month()->setFocus();
+        Clear(month());
+        QTest::keyClicks(month(), typed);
+        QCOMPARE(month()->currentText(), result);
+        QCOMPARE(feedback_->beeps(), beeps);
+    }
+
+    void choosingFromTheListIsNotCorrected() {
+        month()->setCurrentIndex(11);
+        QCOMPARE(month()->currentText(), QStringLiteral("12"));
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void issueStepping_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("+ on 056") << QStringLiteral("056") << QStringLiteral("Command3")
+                                  << QStringLiteral("57");
+        QTest::newRow("- on 056") << QStringLiteral("056") << QStringLiteral("Command4")
+                                  << QStringLiteral("55");
+        QTest::newRow("+ on 380 stays")
+            << QStringLiteral("380") << QStringLiteral("Command3") << QStringLiteral("380");
+        QTest::newRow("- on 1 stays")
+            << QStringLiteral("1") << QStringLiteral("Command4") << QStringLiteral("1");
+        QTest::newRow("+ on empty stays empty") << QString() << QStringLiteral("Command3") << QString();
+        QTest::newRow("- on pasted letters stays")
+            << QStringLiteral("x1") << QStringLiteral("Command4") << QStringLiteral("x1");
+    }
+
+    void issueStepping() {
+        QFETCH(QString, start);
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        issue()->setText(start);
+        const QString shown = Shown(*window_);
+        Click(*window_, qPrintable(button));
+        QCOMPARE(issue()->text(), result);
+        QCOMPARE(Shown(*window_), shown);
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void monthStepping_data() {
+        QTest::addColumn<QString>("startYear");
+        QTest::addColumn<QString>("startMonth");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("翌月 from 99/12")
+            << QStringLiteral("99") << QStringLiteral("12") << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("00/01");
+        QTest::newRow("翌月 from 04/07")
+            << QStringLiteral("04") << QStringLiteral("07") << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("04/08");
+        QTest::newRow("先月 from 00/00")
+            << QStringLiteral("00") << QStringLiteral("00") << QStringList{QStringLiteral("Command6")}
+            << QStringLiteral("99/12");
+        QTest::newRow("先月 twice from 74/01")
+            << QStringLiteral("74") << QStringLiteral("01")
+            << QStringList{QStringLiteral("Command6"), QStringLiteral("Command6")} << QStringLiteral("73/12");
+        QTest::newRow("翌月 from 7/05") << QStringLiteral("7") << QStringLiteral("05")
+                                        << QStringList{QStringLiteral("Command5")} << QStringLiteral("07/06");
+        QTest::newRow("翌月 with an empty month")
+            << QStringLiteral("85") << QString() << QStringList{QStringLiteral("Command5")}
+            << QStringLiteral("85/");
+    }
+
+    void monthStepping() {
+        QFETCH(QString, startYear);
+        QFETCH(QString, startMonth);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, result);
+        year()->setEditText(startYear);
+        month()->setEditText(startMonth);
+        for (const QString& button : buttons)
+            Click(*window_, qPrintable(button));
+        QCOMPARE(year()->currentText() + QLatin1Char('/') + month()->currentText(), result);
+        QVERIFY(feedback_->said.isEmpty());
+    }
+};
+
+QTEST_MAIN(EntryFieldsTest)
+#include "entry_fields_test.moc"

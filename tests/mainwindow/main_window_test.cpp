@@ -1,0 +1,347 @@
+#include "texts/messages.h"
+#include "tests/support/recording_feedback.h"
+#include "tests/support/widget_test_support.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <memory>
+
+using aoba::MainWindow;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<MainWindow> window_;
+
+    QString placeholder_;
+
+private Q_SLOTS:
+    void initTestCase() { StartLikeTheProgram(); }
+
+    void init() {
+        feedback_ = std::make_unique<RecordingFeedback>();
+        window_ = std::make_unique<MainWindow>(*feedback_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        placeholder_ = Shown(*window_);
+    }
+
+    void cleanup() {
+        window_.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void window() {
+        QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("青葉便り 検索システム"));
+        QCOMPARE(window_->size(), QSize(701, 447));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        const Qt::WindowFlags flags = window_->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window_->palette().color(QPalette::Window), QColor(192, 255, 192));
+    }
+
+    // Twips divided by 15, rounded to the nearest pixel.
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parentName");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const char* parent, QRect geometry, const QString& text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << geometry
+                                << text;
+        };
+        row("Frame1", "Form1", {8, 16, 265, 97}, QStringLiteral("号番検索"));
+        row("Text1", "Frame1", {8, 24, 89, 18}, QStringLiteral("1"));
+        row("Command3", "Frame1", {72, 48, 17, 17}, QStringLiteral("+"));
+        row("Command4", "Frame1", {96, 48, 17, 17}, QStringLiteral("-"));
+        row("Label1", "Frame1", {96, 27, 81, 17}, QStringLiteral("　（1～380号）"));
+        row("Command1", "Frame1", {168, 48, 81, 33}, QString());
+        row("Frame2", "Form1", {8, 120, 265, 137}, QStringLiteral("発行月検索"));
+        row("Label4", "Frame2", {8, 24, 97, 17}, QStringLiteral("年　　　　　　月"));
+        row("Combo1", "Frame2", {8, 40, 49, 20}, QStringLiteral("72"));
+        row("Combo2", "Frame2", {72, 40, 49, 20}, QStringLiteral("09"));
+        row("Label5", "Frame2", {128, 43, 97, 17}, QStringLiteral("（72.09～04.07）"));
+        row("Command5", "Frame2", {48, 64, 41, 25}, QStringLiteral("翌月"));
+        row("Command6", "Frame2", {96, 64, 41, 25}, QStringLiteral("先月"));
+        row("Command2", "Frame2", {168, 88, 81, 33}, QString());
+        row("Frame3", "Form1", {8, 264, 265, 57}, QStringLiteral("目次検索"));
+        row("Text2", "Frame3", {16, 24, 161, 18}, QString());
+        row("Command7", "Frame3", {184, 24, 73, 25}, QStringLiteral("検索"));
+        row("Frame4", "Form1", {8, 328, 265, 105}, QStringLiteral("増刊・付録"));
+        row("Option1", "Frame4", {8, 24, 113, 25}, QStringLiteral("77.06増刊（55号）"));
+        row("Option2", "Frame4", {8, 48, 121, 25}, QStringLiteral("85.11（156号）付録"));
+        row("Option3", "Frame4", {8, 72, 81, 25}, QStringLiteral("03.06増刊"));
+        row("Command12", "Frame4", {168, 56, 81, 33}, QString());
+        row("Text3", "Form1", {296, 16, 393, 369}, QString());
+    }
+
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, parentName);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        auto* control = Control(*window_, qPrintable(name));
+        QCOMPARE(control->parentWidget()->objectName(), parentName);
+        QCOMPARE(control->geometry(), geometry);
+        QString shown;
+        if (auto* frame = qobject_cast<QGroupBox*>(control))
+            shown = frame->title();
+        else if (auto* field = qobject_cast<QLineEdit*>(control))
+            shown = field->text();
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            shown = combo->currentText();
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            shown = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            shown = button->text();
+        QCOMPARE(shown, text);
+        QVERIFY(control->isVisible());
+    }
+
+    void colours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("Command3 peach") << QStringLiteral("Command3") << QColor(255, 224, 192);
+        QTest::newRow("Command4 peach") << QStringLiteral("Command4") << QColor(255, 224, 192);
+        QTest::newRow("Command5 peach") << QStringLiteral("Command5") << QColor(255, 224, 192);
+        QTest::newRow("Command6 peach") << QStringLiteral("Command6") << QColor(255, 224, 192);
+        QTest::newRow("Command7 grey") << QStringLiteral("Command7") << QColor(224, 224, 224);
+    }
+
+    void colours() {
+        QFETCH(QString, name);
+        QFETCH(QColor, face);
+        QCOMPARE(Control(*window_, qPrintable(name))->palette().color(QPalette::Button), face);
+    }
+
+    void fonts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+        const QString mincho = QStringLiteral("ＭＳ Ｐ明朝");
+        for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+            QTest::newRow(frame) << QString::fromLatin1(frame) << gothic << 9.0 << true;
+        QTest::newRow("Label1 bold") << QStringLiteral("Label1") << gothic << 9.0 << true;
+        QTest::newRow("Label5 bold") << QStringLiteral("Label5") << gothic << 9.0 << true;
+        QTest::newRow("Label4 plain, not the frame's bold")
+            << QStringLiteral("Label4") << gothic << 9.0 << false;
+        QTest::newRow("Option1 plain") << QStringLiteral("Option1") << gothic << 9.0 << false;
+        QTest::newRow("Text1 plain") << QStringLiteral("Text1") << gothic << 9.0 << false;
+        QTest::newRow("Text3 mincho") << QStringLiteral("Text3") << mincho << 9.0 << false;
+        QTest::newRow("Command7 mincho bold") << QStringLiteral("Command7") << mincho << 11.25 << true;
+    }
+
+    void fonts() {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        const QFont font = Control(*window_, qPrintable(name))->font();
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.bold(), bold);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }
+
+    // The requested names must reach a Japanese font, not a Latin fallback with borrowed kana.
+    void fontsResolveToJapaneseFonts() {
+        for (const char* name : {"Frame1", "Text3", "Command7"}) {
+            const QString family = QFontInfo(Control(*window_, name)->font()).family();
+            QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
+                     qPrintable(family));
+        }
+    }
+
+    void initialState() {
+        QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), QStringLiteral("1"));
+        QCOMPARE(Control<QComboBox>(*window_, "Combo1")->currentText(), QStringLiteral("72"));
+        QCOMPARE(Control<QComboBox>(*window_, "Combo2")->currentText(), QStringLiteral("09"));
+        QVERIFY(Control<QLineEdit>(*window_, "Text2")->text().isEmpty());
+        for (const char* option : {"Option1", "Option2", "Option3"})
+            QVERIFY(!Control<QRadioButton>(*window_, option)->isChecked());
+        const QString placeholder = QStringLiteral("\n").repeated(13) + QString(16, QChar(0x3000)) +
+                                    QStringLiteral("ここに目次が表示されます。\n");
+        QCOMPARE(Shown(*window_), placeholder);
+        QVERIFY(feedback_->said.isEmpty());
+        QVERIFY(!window_->resultsWindow());
+    }
+
+    void comboLists() {
+        auto* years = Control<QComboBox>(*window_, "Combo1");
+        QCOMPARE(years->count(), 33);
+        QCOMPARE(years->itemText(0), QStringLiteral("72"));
+        QCOMPARE(years->itemText(27), QStringLiteral("99"));
+        QCOMPARE(years->itemText(28), QStringLiteral("00"));
+        QCOMPARE(years->itemText(32), QStringLiteral("04"));
+        auto* months = Control<QComboBox>(*window_, "Combo2");
+        QCOMPARE(months->count(), 12);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(months->itemText(i), QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+    }
+
+    void contentsPane() {
+        auto* pane = Control<QPlainTextEdit>(*window_, "Text3");
+        QVERIFY(pane->isReadOnly());
+        QVERIFY(pane->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        QVERIFY(pane->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+        QCOMPARE(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void focusAndTabOrder() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+        const QStringList order{
+            QStringLiteral("Command3"), QStringLiteral("Command4"),  QStringLiteral("Command1"),
+            QStringLiteral("Combo1"),   QStringLiteral("Combo2"),    QStringLiteral("Command5"),
+            QStringLiteral("Command6"), QStringLiteral("Command2"),  QStringLiteral("Text2"),
+            QStringLiteral("Command7"), QStringLiteral("Option1"),   QStringLiteral("Option2"),
+            QStringLiteral("Option3"),  QStringLiteral("Command12"), QStringLiteral("Text3"),
+            QStringLiteral("Text1")};
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable combo box's line edit takes the focus on behalf of its combo box.
+            if (qobject_cast<QComboBox*>(focus->parentWidget()))
+                focus = focus->parentWidget();
+            QCOMPARE(focus->objectName(), next);
+        }
+    }
+
+    void contentsCannotBeTypedInto() {
+        auto* pane = Control<QPlainTextEdit>(*window_, "Text3");
+        pane->setFocus();
+        QTest::keyClicks(pane, QStringLiteral("abc"));
+        QTest::keyClick(pane, Qt::Key_Return);
+        QTest::keyClick(pane, Qt::Key_Backspace);
+        QTest::keyClick(pane, Qt::Key_Delete);
+        QCOMPARE(Shown(*window_), placeholder_);
+    }
+
+    void selectingAnOptionRunsNothing() {
+        for (const char* option : {"Option1", "Option2", "Option3"}) {
+            Click(*window_, option);
+            QVERIFY(Control<QRadioButton>(*window_, option)->isChecked());
+        }
+        QCOMPARE(Shown(*window_), placeholder_);
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void optionsAreExclusive() {
+        Click(*window_, "Option1");
+        Click(*window_, "Option3");
+        QVERIFY(!Control<QRadioButton>(*window_, "Option1")->isChecked());
+        QVERIFY(Control<QRadioButton>(*window_, "Option3")->isChecked());
+        Click(*window_, "Option3");
+        QVERIFY2(Control<QRadioButton>(*window_, "Option3")->isChecked(), "a second click keeps the choice");
+    }
+
+    void showByNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("issue");
+        QTest::newRow("1") << QStringLiteral("1") << 1;
+        QTest::newRow("380") << QStringLiteral("380") << 380;
+        QTest::newRow("056 reads as 56") << QStringLiteral("056") << 56;
+        QTest::newRow("full-width ５６") << QStringLiteral("５６") << 56;
+        QTest::newRow("55, the supplement, by number") << QStringLiteral("55") << 55;
+    }
+
+    void showByNumber() {
+        QFETCH(QString, typed);
+        QFETCH(int, issue);
+        Control<QLineEdit>(*window_, "Text1")->setText(typed);
+        Click(*window_, "Command1");
+        QCOMPARE(Shown(*window_), EntryAsShown(issue));
+        QVERIFY(feedback_->said.isEmpty());
+        QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), typed);
+    }
+
+    void refusedNumbers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("0") << QStringLiteral("0");
+        QTest::newRow("381, the appendix, not by number") << QStringLiteral("381");
+        QTest::newRow("382") << QStringLiteral("382");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("letters") << QStringLiteral("abc");
+        QTest::newRow("beyond 32 bits") << QStringLiteral("99999999999");
+        QTest::newRow("negative") << QStringLiteral("-5");
+    }
+
+    // A refusal leaves the issue shown before, whatever it was.
+    void refusedNumbers() {
+        QFETCH(QString, typed);
+        window_->ShowIssue(200);
+        Control<QLineEdit>(*window_, "Text1")->setText(typed);
+        Click(*window_, "Command1");
+        QCOMPARE(feedback_->said,
+                 QStringList{QStringLiteral("warn: ") + aoba::messages::IssueNumberOutOfRange()});
+        QCOMPARE(Shown(*window_), EntryAsShown(200));
+    }
+
+    void refusalMessageHasTwoLines() {
+        const QStringList lines = aoba::messages::IssueNumberOutOfRange().split(QLatin1Char('\r'));
+        QCOMPARE(lines, (QStringList{QStringLiteral("青葉便りの発行は380号までです。"),
+                                     QStringLiteral("1から380の間の号数を指定してください。")}));
+    }
+
+    void extraIssues_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("entry");
+        QTest::newRow("Option1 shows the supplement 55") << QStringLiteral("Option1") << 55;
+        QTest::newRow("Option2 shows the appendix 381") << QStringLiteral("Option2") << 381;
+        QTest::newRow("Option3 shows the special issue 382") << QStringLiteral("Option3") << 382;
+    }
+
+    void extraIssues() {
+        QFETCH(QString, option);
+        QFETCH(int, entry);
+        Click(*window_, qPrintable(option));
+        Click(*window_, "Command12");
+        QCOMPARE(Shown(*window_), EntryAsShown(entry));
+        QVERIFY(feedback_->said.isEmpty());
+    }
+
+    void noExtraIssueChosen() {
+        window_->ShowIssue(7);
+        Click(*window_, "Command12");
+        QCOMPARE(feedback_->said,
+                 QStringList{QStringLiteral("warn: ") + aoba::messages::NoExtraIssueChosen()});
+        QCOMPARE(Shown(*window_), EntryAsShown(7));
+    }
+
+    // Every entry shows line for line: no glyph for CR, no doubled line breaks.
+    void everyEntryShowsExactly() {
+        auto* pane = Control<QPlainTextEdit>(*window_, "Text3");
+        for (int n = 1; n <= aoba::kEntryCount; ++n) {
+            window_->ShowIssue(n);
+            QCOMPARE(pane->toPlainText(), EntryAsShown(n));
+            const int lines = static_cast<int>(aoba::EntryText(n).count(QStringLiteral("\r\n")));
+            QCOMPARE(pane->document()->blockCount(), lines + 1);
+        }
+    }
+
+    void lookupButtonsAreNamedByTheirPicture() {
+        for (const char* name : {"Command1", "Command2", "Command12"}) {
+            auto* button = Control<QAbstractButton>(*window_, name);
+            QCOMPARE(button->accessibleName(), QStringLiteral("目次を見る"));
+            QVERIFY(button->text().isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

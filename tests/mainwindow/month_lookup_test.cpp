@@ -1,0 +1,90 @@
+// Show by publication month, as the reader does it.
+#include "texts/messages.h"
+#include "tests/support/recording_feedback.h"
+#include "tests/support/widget_test_support.h"
+
+#include <QComboBox>
+
+#include <memory>
+
+class MonthLookupTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<aoba::MainWindow> window_;
+
+private Q_SLOTS:
+    void initTestCase() { StartLikeTheProgram(); }
+
+    void init() {
+        feedback_ = std::make_unique<RecordingFeedback>();
+        window_ = std::make_unique<aoba::MainWindow>(*feedback_);
+        window_->show();
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void lookUp_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("issue"); // 0: a message instead
+        QTest::addColumn<QString>("message");
+        QTest::newRow("72/09 is issue 1") << QStringLiteral("72") << QStringLiteral("09") << 1 << QString();
+        QTest::newRow("72/11 is issue 3") << QStringLiteral("72") << QStringLiteral("11") << 3 << QString();
+        QTest::newRow("73/04 is issue 4") << QStringLiteral("73") << QStringLiteral("04") << 4 << QString();
+        QTest::newRow("77/06 is 54") << QStringLiteral("77") << QStringLiteral("06") << 54 << QString();
+        QTest::newRow("77/07 is 56") << QStringLiteral("77") << QStringLiteral("07") << 56 << QString();
+        QTest::newRow("80/00 is December 1979")
+            << QStringLiteral("80") << QStringLiteral("00") << 85 << QString();
+        QTest::newRow("99/12") << QStringLiteral("99") << QStringLiteral("12") << 325 << QString();
+        QTest::newRow("00/01") << QStringLiteral("00") << QStringLiteral("01") << 326 << QString();
+        QTest::newRow("04/07 is the last")
+            << QStringLiteral("04") << QStringLiteral("07") << 380 << QString();
+        QTest::newRow("72/12 not published")
+            << QStringLiteral("72") << QStringLiteral("12") << 0 << aoba::messages::NotPublished();
+        QTest::newRow("73/02 not published")
+            << QStringLiteral("73") << QStringLiteral("02") << 0 << aoba::messages::NotPublished();
+        QTest::newRow("72/05 before the run")
+            << QStringLiteral("72") << QStringLiteral("05") << 0 << aoba::messages::OutOfPeriod();
+        QTest::newRow("04/08 after the run")
+            << QStringLiteral("04") << QStringLiteral("08") << 0 << aoba::messages::OutOfPeriod();
+        QTest::newRow("7/7 is year 7")
+            << QStringLiteral("7") << QStringLiteral("7") << 0 << aoba::messages::OutOfPeriod();
+        QTest::newRow("empty year") << QString() << QStringLiteral("09") << 0
+                                    << aoba::messages::OutOfPeriod();
+        QTest::newRow("empty month") << QStringLiteral("85") << QString() << 0
+                                     << aoba::messages::OutOfPeriod();
+        QTest::newRow("pasted letters")
+            << QStringLiteral("abc") << QStringLiteral("09") << 0 << aoba::messages::OutOfPeriod();
+    }
+
+    void lookUp() {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(int, issue);
+        QFETCH(QString, message);
+        auto* years = Control<QComboBox>(*window_, "Combo1");
+        auto* months = Control<QComboBox>(*window_, "Combo2");
+        window_->ShowIssue(200);
+        years->setEditText(year);
+        months->setEditText(month);
+        Click(*window_, "Command2");
+        QCOMPARE(years->currentText(), year);
+        QCOMPARE(months->currentText(), month);
+        if (issue) {
+            QCOMPARE(Shown(*window_), EntryAsShown(issue));
+            QVERIFY(feedback_->said.isEmpty());
+        } else {
+            QCOMPARE(feedback_->said, QStringList{QStringLiteral("warn: ") + message});
+            QCOMPARE(Shown(*window_), EntryAsShown(200));
+        }
+    }
+
+    void messagesHaveTwoLines() {
+        for (const QString& message : {aoba::messages::NotPublished(), aoba::messages::OutOfPeriod()})
+            QCOMPARE(message.split(QLatin1Char('\r')).size(), 2);
+    }
+};
+
+QTEST_MAIN(MonthLookupTest)
+#include "month_lookup_test.moc"

@@ -1,0 +1,124 @@
+#include "tools/entry_check/cp932.h"
+#include "tools/entry_check/entry_rules.h"
+
+#include <QTest>
+
+namespace {
+
+// The lines of an entry, each closed by CR LF.
+QString Entry(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+const QString kHeader55 = QStringLiteral("1977年６月　55増刊号");
+const QString kArticle = QStringLiteral("　「題」");
+
+QString Sound55(const QString& article) {
+    return Entry({kHeader55, {}, article});
+}
+
+QString Describe(const std::vector<aoba::Violation>& violations) {
+    QStringList parts;
+    for (const aoba::Violation& v : violations)
+        parts << QStringLiteral("%1: %2: %3")
+                     .arg(v.line)
+                     .arg(QString::fromStdString(v.rule), QString::fromStdString(v.detail));
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class EntryRulesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void soundEntry_isAccepted_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("shortest entry, three lines") << 55 << Sound55(kArticle);
+        QTest::newRow("every allowed ASCII mark and half-width katakana")
+            << 55 << Sound55(QStringLiteral("　Az09 !&()+-./=? ｾﾝﾀｰ｡"));
+        QTest::newRow("wave dash and minus of the Windows table") << 55 << Sound55(QStringLiteral("　～－"));
+        QTest::newRow("NEC row and IBM extension") << 55 << Sound55(QStringLiteral("　Ⅰ㎜髙"));
+        QTest::newRow("39 with its price note")
+            << 39 << Entry({QStringLiteral("1976年３月　39号　（誌代＝１５０円）"), {}, kArticle});
+        QTest::newRow("80 with one U+3000 after the label")
+            << 80 << Entry({QStringLiteral("1979年７月　80号　"), {}, kArticle});
+        QTest::newRow("381, the appendix")
+            << 381 << Entry({QStringLiteral("1985年11月 156付録"), {}, kArticle});
+        QTest::newRow("382 with its note in line 2")
+            << 382
+            << Entry({QStringLiteral("2003年６月特別号"), QStringLiteral("　　（特集）"), {}, kArticle});
+        QStringList longest{kHeader55, {}};
+        while (longest.size() < 56)
+            longest << kArticle;
+        QTest::newRow("56 lines") << 55 << Entry(longest);
+    }
+
+    void soundEntry_isAccepted() {
+        QFETCH(int, entry);
+        QFETCH(QString, text);
+        aoba::Cp932 codePage;
+        const std::vector<aoba::Violation> violations =
+            aoba::CheckEntry(entry, text.toStdU16String(), codePage);
+        QVERIFY2(violations.empty(), qPrintable(Describe(violations)));
+    }
+
+    void brokenEntry_isRejected_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<int>("line");
+        QTest::newRow("lone LF") << 55 << kHeader55 + QStringLiteral("\r\n\r\n　「題\n」\r\n") << "line-end"
+                                 << 3;
+        QTest::newRow("lone CR") << 55 << Sound55(QStringLiteral("　「題\r」")) << "line-end" << 3;
+        QTest::newRow("no CR LF after the last line")
+            << 55 << kHeader55 + QStringLiteral("\r\n\r\n") + kArticle << "line-end" << 3;
+        QTest::newRow("empty line at the end")
+            << 55 << Sound55(kArticle) + QStringLiteral("\r\n") << "empty-last-line" << 4;
+        QTest::newRow("tab") << 55 << Sound55(QStringLiteral("　「題」\t山田")) << "tab" << 3;
+        QTest::newRow("C1 control U+0085")
+            << 55 << Sound55(QStringLiteral("　「題」\u0085")) << "control" << 3;
+        QTest::newRow("DEL") << 55 << Sound55(QStringLiteral("　「題」\u007f")) << "control" << 3;
+        QTest::newRow("U+301C wave dash, best-fitted by iconv")
+            << 55 << Sound55(QStringLiteral("　１〜２")) << "repertoire" << 3;
+        QTest::newRow("U+2212 minus sign") << 55 << Sound55(QStringLiteral("　−１")) << "repertoire" << 3;
+        QTest::newRow("ASCII number sign") << 55 << Sound55(QStringLiteral("　#1")) << "ascii" << 3;
+        QTest::newRow("ASCII backslash") << 55 << Sound55(QStringLiteral("　a\\b")) << "ascii" << 3;
+        QTest::newRow("55 without its supplement label")
+            << 55 << Entry({QStringLiteral("1977年６月　55号"), {}, kArticle}) << "header" << 1;
+        QTest::newRow("39 with its note but no U+3000")
+            << 39 << Entry({QStringLiteral("1976年３月　39号（誌代＝１５０円）"), {}, kArticle}) << "header"
+            << 1;
+        QTest::newRow("80 without its U+3000")
+            << 80 << Entry({QStringLiteral("1979年７月　80号"), {}, kArticle}) << "header" << 1;
+        QTest::newRow("80 with two U+3000")
+            << 80 << Entry({QStringLiteral("1979年７月　80号　　"), {}, kArticle}) << "header" << 1;
+        QTest::newRow("line 2 not empty") << 55 << Entry({kHeader55, kArticle, kArticle}) << "line-2" << 2;
+        QTest::newRow("382 without its note")
+            << 382 << Entry({QStringLiteral("2003年６月特別号"), {}, kArticle, kArticle}) << "line-2" << 2;
+        QTest::newRow("header alone") << 55 << Entry({kHeader55}) << "line-count" << 0;
+        QStringList tooLong{kHeader55, {}};
+        while (tooLong.size() < 57)
+            tooLong << kArticle;
+        QTest::newRow("57 lines") << 55 << Entry(tooLong) << "line-count" << 0;
+    }
+
+    // Each broken variant breaks one rule only, so any other rule reported is a false alarm.
+    void brokenEntry_isRejected() {
+        QFETCH(int, entry);
+        QFETCH(QString, text);
+        QFETCH(QString, rule);
+        QFETCH(int, line);
+        aoba::Cp932 codePage;
+        const std::vector<aoba::Violation> violations =
+            aoba::CheckEntry(entry, text.toStdU16String(), codePage);
+        QVERIFY2(!violations.empty(), "the entry was accepted");
+        for (const aoba::Violation& v : violations)
+            QVERIFY2(QString::fromStdString(v.rule) == rule, qPrintable(Describe(violations)));
+        QCOMPARE(violations.front().line, line);
+    }
+};
+
+QTEST_GUILESS_MAIN(EntryRulesTest)
+#include "entry_rules_test.moc"
