@@ -67,9 +67,9 @@ long PeakResidentKilobytes() {
 
 class SilentFeedback final : public aoba::Feedback {
 public:
-    void beep() override {}
-    void warn(const QString&) override {}
-    void inform(const QString&, const QString&) override {}
+    void Beep() override {}
+    void Warn(const QString&) override {}
+    void Inform(const QString&, const QString&) override {}
 };
 
 // A start-up as the program does it, or the bare baseline; reports once the window is on screen.
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
     for (const auto& row : needles) {
         const QString& needle = row.needle;
         const std::u16string_view plain = View(needle);
-        const double ours = MedianMicros(runs, [&] { sink = sink + aoba::SearchCatalogue(needle).count(); });
+        const double ours = MedianMicros(runs, [&] { sink = sink + aoba::SearchCatalogue(needle).Count(); });
         const double base = MedianMicros(runs, [&] { sink = sink + PlainFindCount(plain); });
         rows.push_back({QString::fromUtf8(row.tag), ours, base, QStringLiteral("µs"),
                         QStringLiteral("a std::u16string_view::find loop over the same 380 texts")});
@@ -194,10 +194,10 @@ int main(int argc, char** argv) {
     const int windowRuns = std::max(3, runs / 5);
 
     const double firstSearch = MedianMicros(windowRuns, [&] {
-        if (aoba::ResultsWindow* results = window.resultsWindow())
+        if (aoba::ResultsWindow* results = window.Results())
             delete results;
         searchButton->click();
-        WaitUntilExposed(*window.resultsWindow());
+        WaitUntilExposed(*window.Results());
     });
     const double firstBare = MedianMicros(windowRuns, [&] {
         std::unique_ptr<QWidget> bare(bench::NewBareLabelWindow());
@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
 
     const double againSearch = MedianMicros(windowRuns, [&] {
         searchButton->click();
-        WaitUntilExposed(*window.resultsWindow());
+        WaitUntilExposed(*window.Results());
     });
     std::unique_ptr<QWidget> bare(bench::NewBareLabelWindow());
     const double againBare = MedianMicros(windowRuns, [&] {

@@ -8,11 +8,11 @@
 
 namespace aoba {
 
-std::vector<int> SearchHits::issues() const {
+std::vector<int> SearchHits::Issues() const {
     std::vector<int> issues;
     issues.reserve(bits_.count());
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
-        if (contains(issue))
+        if (Contains(issue))
             issues.push_back(issue);
     return issues;
 }
@@ -23,7 +23,7 @@ SearchHits SearchCatalogue(QStringView needle) {
         return hits;
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
         if (EntryText(issue).contains(needle))
-            hits.add(issue);
+            hits.Add(issue);
     return hits;
 }
 

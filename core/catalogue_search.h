@@ -14,12 +14,12 @@ namespace aoba {
 
 class SearchHits {
 public:
-    bool contains(int issue) const {
+    bool Contains(int issue) const {
         return issue >= kFirstIssue && issue <= kLastIssue && bits_[Bit(issue)];
     }
-    int count() const { return static_cast<int>(bits_.count()); }
-    std::vector<int> issues() const; // ascending
-    void add(int issue) { bits_.set(Bit(issue)); }
+    int Count() const { return static_cast<int>(bits_.count()); }
+    std::vector<int> Issues() const; // ascending
+    void Add(int issue) { bits_.set(Bit(issue)); }
 
 private:
     static std::size_t Bit(int issue) { return static_cast<std::size_t>(issue - kFirstIssue); }

@@ -73,7 +73,7 @@ bool DigitFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (typed.isEmpty() || AllPass(typed))
         return false;
-    feedback_.beep();
+    feedback_.Beep();
     if (event->type() == QEvent::InputMethod) {
         // The refused commit also ended the composition; clear what the field still shows of it.
         QInputMethodEvent cleared;

@@ -126,12 +126,12 @@ MainWindow::MainWindow(Feedback& feedback, QWidget* parent)
     setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
 
-    buildIssueNumberFrame();
-    buildMonthFrame();
-    buildSearchFrame();
-    buildExtraIssueFrame();
-    buildContentsPane();
-    setTabOrder();
+    BuildIssueNumberFrame();
+    BuildMonthFrame();
+    BuildSearchFrame();
+    BuildExtraIssueFrame();
+    BuildContentsPane();
+    SetTabOrder();
     issueField_->setFocus();
 }
 
@@ -139,11 +139,11 @@ MainWindow::~MainWindow() {
     delete results_;
 }
 
-ResultsWindow* MainWindow::resultsWindow() const {
+ResultsWindow* MainWindow::Results() const {
     return results_;
 }
 
-void MainWindow::buildIssueNumberFrame() {
+void MainWindow::BuildIssueNumberFrame() {
     QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("号番検索"), TwipsRect(120, 240, 3975, 1455),
                              QStringLiteral("号数を指定して目次を見る"));
     issueField_ = Place<QLineEdit>(frame, "Text1", TwipsRect(120, 360, 1335, 270));
@@ -162,12 +162,12 @@ void MainWindow::buildIssueNumberFrame() {
     LookupButton* show =
         Lookup(frame, "Command1", TwipsRect(2520, 720, 1215, 495), QStringLiteral("号番で目次を見る"));
 
-    connect(forward, &QPushButton::clicked, this, [this] { stepIssue(Step::Forward); });
-    connect(back, &QPushButton::clicked, this, [this] { stepIssue(Step::Back); });
-    connect(show, &QPushButton::clicked, this, &MainWindow::showByIssueNumber);
+    connect(forward, &QPushButton::clicked, this, [this] { StepIssue(Step::Forward); });
+    connect(back, &QPushButton::clicked, this, [this] { StepIssue(Step::Back); });
+    connect(show, &QPushButton::clicked, this, &MainWindow::ShowByIssueNumber);
 }
 
-void MainWindow::buildMonthFrame() {
+void MainWindow::BuildMonthFrame() {
     QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("発行月検索"), TwipsRect(120, 1800, 3975, 2055),
                              QStringLiteral("発行された年と月を指定して目次を見る"));
     Caption(frame, "Label4", QStringLiteral("年　　　　　　月"), TwipsRect(120, 360, 1455, 255), false,
@@ -192,13 +192,13 @@ void MainWindow::buildMonthFrame() {
     LookupButton* show =
         Lookup(frame, "Command2", TwipsRect(2520, 1320, 1215, 495), QStringLiteral("発行月で目次を見る"));
 
-    connect(monthField_, &QComboBox::editTextChanged, this, &MainWindow::correctMonth);
-    connect(next, &QPushButton::clicked, this, [this] { stepMonth(Step::Forward); });
-    connect(previous, &QPushButton::clicked, this, [this] { stepMonth(Step::Back); });
-    connect(show, &QPushButton::clicked, this, &MainWindow::showByMonth);
+    connect(monthField_, &QComboBox::editTextChanged, this, &MainWindow::CorrectMonth);
+    connect(next, &QPushButton::clicked, this, [this] { StepMonth(Step::Forward); });
+    connect(previous, &QPushButton::clicked, this, [this] { StepMonth(Step::Back); });
+    connect(show, &QPushButton::clicked, this, &MainWindow::ShowByMonth);
 }
 
-void MainWindow::buildSearchFrame() {
+void MainWindow::BuildSearchFrame() {
     QGroupBox* frame = Frame(this, "Frame3", QStringLiteral("目次検索"), TwipsRect(120, 3960, 3975, 855),
                              QStringLiteral("全号の目次から文字列を探す"));
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
@@ -210,10 +210,10 @@ void MainWindow::buildSearchFrame() {
     QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375),
                                  kLightGrey, QStringLiteral("全号の目次から文字列を検索する"));
     search->setFont(MinchoFont(11.25, true));
-    connect(search, &QPushButton::clicked, this, &MainWindow::search);
+    connect(search, &QPushButton::clicked, this, &MainWindow::Search);
 }
 
-void MainWindow::buildExtraIssueFrame() {
+void MainWindow::BuildExtraIssueFrame() {
     QGroupBox* frame = Frame(this, "Frame4", QStringLiteral("増刊・付録"), TwipsRect(120, 4920, 3975, 1575),
                              QStringLiteral("増刊号と付録を選んで目次を見る"));
     const struct {
@@ -242,10 +242,10 @@ void MainWindow::buildExtraIssueFrame() {
     OptionButton::Group({extraIssues_[0], extraIssues_[1], extraIssues_[2]});
     LookupButton* show = Lookup(frame, "Command12", TwipsRect(2520, 840, 1215, 495),
                                 QStringLiteral("選んだ増刊・付録の目次を見る"));
-    connect(show, &QPushButton::clicked, this, &MainWindow::showExtraIssue);
+    connect(show, &QPushButton::clicked, this, &MainWindow::ShowExtraIssue);
 }
 
-void MainWindow::buildContentsPane() {
+void MainWindow::BuildContentsPane() {
     contents_ = Place<QPlainTextEdit>(this, "Text3", TwipsRect(4440, 240, 5895, 5535));
     contents_->setReadOnly(true);
     contents_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -258,7 +258,7 @@ void MainWindow::buildContentsPane() {
     contents_->setPlainText(Placeholder());
 }
 
-void MainWindow::setTabOrder() {
+void MainWindow::SetTabOrder() {
     const char* order[] = {"Text1",    "Command3", "Command4",  "Command1", "Combo1",   "Combo2",
                            "Command5", "Command6", "Command2",  "Text2",    "Command7", "Option1",
                            "Option2",  "Option3",  "Command12", "Text3"};
@@ -276,23 +276,23 @@ void MainWindow::ShowIssue(int n) {
     contents_->setPlainText(EntryText(n).toString());
 }
 
-void MainWindow::showByIssueNumber() {
+void MainWindow::ShowByIssueNumber() {
     if (const std::optional<int> issue = IssueFromNumberField(issueField_->text()))
         ShowIssue(*issue);
     else
-        feedback_.warn(messages::IssueNumberOutOfRange());
+        feedback_.Warn(messages::IssueNumberOutOfRange());
 }
 
-void MainWindow::showByMonth() {
+void MainWindow::ShowByMonth() {
     const MonthLookup lookup = IssueFromMonthFields(yearField_->currentText(), monthField_->currentText());
     switch (lookup.kind) {
     case MonthLookup::Kind::Issue: ShowIssue(lookup.issue); break;
-    case MonthLookup::Kind::NotPublished: feedback_.warn(messages::NotPublished()); break;
-    case MonthLookup::Kind::OutOfPeriod: feedback_.warn(messages::OutOfPeriod()); break;
+    case MonthLookup::Kind::NotPublished: feedback_.Warn(messages::NotPublished()); break;
+    case MonthLookup::Kind::OutOfPeriod: feedback_.Warn(messages::OutOfPeriod()); break;
     }
 }
 
-void MainWindow::showExtraIssue() {
+void MainWindow::ShowExtraIssue() {
     constexpr int kEntries[] = {kSupplementIssue, kAppendixEntry, kSpecialEntry};
     for (int i = 0; i < 3; ++i) {
         if (extraIssues_[i]->isChecked()) {
@@ -300,15 +300,15 @@ void MainWindow::showExtraIssue() {
             return;
         }
     }
-    feedback_.warn(messages::NoExtraIssueChosen());
+    feedback_.Warn(messages::NoExtraIssueChosen());
 }
 
-void MainWindow::stepIssue(Step step) {
+void MainWindow::StepIssue(Step step) {
     if (const std::optional<QString> text = SteppedIssue(issueField_->text(), step))
         issueField_->setText(*text);
 }
 
-void MainWindow::stepMonth(Step step) {
+void MainWindow::StepMonth(Step step) {
     if (const std::optional<MonthFields> fields =
             SteppedMonth(yearField_->currentText(), monthField_->currentText(), step)) {
         yearField_->setEditText(fields->year);
@@ -316,9 +316,9 @@ void MainWindow::stepMonth(Step step) {
     }
 }
 
-void MainWindow::correctMonth() {
+void MainWindow::CorrectMonth() {
     if (const std::optional<QString> corrected = CorrectedMonth(monthField_->currentText())) {
-        feedback_.beep();
+        feedback_.Beep();
         monthField_->setEditText(*corrected);
     }
 }
@@ -328,39 +328,39 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == searchField_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            search();
+            Search();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::search() {
+void MainWindow::Search() {
     if (!results_) {
         results_ = new ResultsWindow;
-        connect(results_, &ResultsWindow::issueChosen, this, [this](int n) {
+        connect(results_, &ResultsWindow::IssueChosen, this, [this](int n) {
             ShowIssue(n);
-            bringToFront();
+            BringToFront();
         });
     }
     results_->hide();
 
     const QString needle = searchField_->text();
     if (needle.isEmpty()) {
-        feedback_.warn(messages::EmptySearch());
+        feedback_.Warn(messages::EmptySearch());
         return;
     }
     const SearchHits hits = SearchCatalogue(needle);
-    results_->setVisibleIssues(hits);
-    if (hits.count() == 0) {
-        feedback_.inform(messages::NoHitsTitle(), messages::NoHits());
+    results_->SetVisibleIssues(hits);
+    if (hits.Count() == 0) {
+        feedback_.Inform(messages::NoHitsTitle(), messages::NoHits());
         return;
     }
-    results_->setSearchString(needle);
+    results_->SetSearchString(needle);
     results_->show();
     results_->raise();
     results_->activateWindow();
 }
 
-void MainWindow::bringToFront() {
+void MainWindow::BringToFront() {
     if (isMinimized())
         showNormal();
     raise();

@@ -28,27 +28,27 @@ public:
     void ShowIssue(int n);
 
     // The results window while it exists: created by the first search, gone when the reader closes it.
-    ResultsWindow* resultsWindow() const;
+    ResultsWindow* Results() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildIssueNumberFrame();
-    void buildMonthFrame();
-    void buildSearchFrame();
-    void buildExtraIssueFrame();
-    void buildContentsPane();
-    void setTabOrder();
+    void BuildIssueNumberFrame();
+    void BuildMonthFrame();
+    void BuildSearchFrame();
+    void BuildExtraIssueFrame();
+    void BuildContentsPane();
+    void SetTabOrder();
 
-    void showByIssueNumber();
-    void showByMonth();
-    void showExtraIssue();
-    void stepIssue(Step step);
-    void stepMonth(Step step);
-    void correctMonth();
-    void search();
-    void bringToFront();
+    void ShowByIssueNumber();
+    void ShowByMonth();
+    void ShowExtraIssue();
+    void StepIssue(Step step);
+    void StepMonth(Step step);
+    void CorrectMonth();
+    void Search();
+    void BringToFront();
 
     Feedback& feedback_;
     QLineEdit* issueField_ = nullptr;    // Text1

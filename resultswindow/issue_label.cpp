@@ -23,7 +23,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
-            static_cast<IssueLabel*>(widget())->activate();
+            static_cast<IssueLabel*>(widget())->Activate();
     }
 };
 
@@ -53,13 +53,13 @@ IssueLabel::IssueLabel(int issue, ResultsWindow& window)
     Q_UNUSED(factoryInstalled)
 }
 
-void IssueLabel::activate() {
-    Q_EMIT window_.issueChosen(issue_);
+void IssueLabel::Activate() {
+    Q_EMIT window_.IssueChosen(issue_);
 }
 
 bool IssueLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        const QString tip = window_.toolTipFor(issue_);
+        const QString tip = window_.ToolTipFor(issue_);
         if (tip.isEmpty())
             QToolTip::hideText();
         else
@@ -73,13 +73,13 @@ void IssueLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: activate(); return;
+    case Qt::Key_Space: Activate(); return;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Home:
-    case Qt::Key_End: window_.moveFocus(issue_, event->key()); return;
+    case Qt::Key_End: window_.MoveFocus(issue_, event->key()); return;
     default: QWidget::keyPressEvent(event);
     }
 }
@@ -94,7 +94,7 @@ void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        activate();
+        Activate();
     else
         QWidget::mouseReleaseEvent(event);
 }

@@ -14,11 +14,11 @@ class IssueLabel final : public QWidget {
 
 public:
     IssueLabel(int issue, ResultsWindow& window);
-    int issue() const { return issue_; }
-    const QString& text() const { return caption_; }
+    int Issue() const { return issue_; }
+    const QString& Text() const { return caption_; }
 
     // What a click does: asks the window for this issue.
-    void activate();
+    void Activate();
 
 protected:
     bool event(QEvent* event) override;

@@ -82,12 +82,12 @@ ResultsWindow::ResultsWindow()
     }
 }
 
-void ResultsWindow::setVisibleIssues(const SearchHits& hits) {
+void ResultsWindow::SetVisibleIssues(const SearchHits& hits) {
     for (IssueLabel* label : labels_)
-        label->setVisible(hits.contains(label->issue()));
+        label->setVisible(hits.Contains(label->Issue()));
 }
 
-void ResultsWindow::setSearchString(const QString& needle) {
+void ResultsWindow::SetSearchString(const QString& needle) {
     needle_ = needle;
     header_ = ResultsHeader(needle);
     // The label shows the CRs as line breaks.
@@ -95,20 +95,20 @@ void ResultsWindow::setSearchString(const QString& needle) {
     headerLabel_->setAccessibleName(headerLabel_->text());
 }
 
-QString ResultsWindow::toolTipFor(int issue) const {
+QString ResultsWindow::ToolTipFor(int issue) const {
     return FirstLineContaining(EntryText(issue), needle_).trimmed().toString();
 }
 
-void ResultsWindow::moveFocus(int fromIssue, int key) {
+void ResultsWindow::MoveFocus(int fromIssue, int key) {
     // Left and Right go through the visible labels in issue order; Up and Down to the nearest visible
     // label in the rows above or below; Home and End to the first and last.
     IssueLabel* best = nullptr;
     long bestScore = LONG_MAX;
     for (IssueLabel* label : labels_) {
         const bool jump = key == Qt::Key_Home || key == Qt::Key_End;
-        if (label->isHidden() || (!jump && label->issue() == fromIssue))
+        if (label->isHidden() || (!jump && label->Issue() == fromIssue))
             continue;
-        const int issue = label->issue();
+        const int issue = label->Issue();
         const int rows = Row(issue) - Row(fromIssue);
         const int columns = std::abs(Column(issue) - Column(fromIssue));
         long score = LONG_MAX;

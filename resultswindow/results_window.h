@@ -21,21 +21,21 @@ public:
     ResultsWindow();
 
     // Makes exactly the labels of the hits visible; the others keep their places empty.
-    void setVisibleIssues(const SearchHits& hits);
+    void SetVisibleIssues(const SearchHits& hits);
 
     // Writes the header for a search with hits; the tooltips of the labels quote that string's lines.
-    void setSearchString(const QString& needle);
+    void SetSearchString(const QString& needle);
 
     // The header as the search wrote it, lines joined by single CRs.
-    const QString& header() const { return header_; }
+    const QString& Header() const { return header_; }
 
 Q_SIGNALS:
-    void issueChosen(int issue);
+    void IssueChosen(int issue);
 
 private:
     friend class IssueLabel;
-    void moveFocus(int fromIssue, int key);
-    QString toolTipFor(int issue) const;
+    void MoveFocus(int fromIssue, int key);
+    QString ToolTipFor(int issue) const;
 
     std::array<IssueLabel*, 380> labels_{}; // Label1(0..379), element i for issue i + 1
     QLabel* headerLabel_ = nullptr;         // Label2

@@ -19,15 +19,15 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 
 } // namespace
 
-void DialogFeedback::beep() {
+void DialogFeedback::Beep() {
     QApplication::beep();
 }
 
-void DialogFeedback::warn(const QString& text) {
+void DialogFeedback::Warn(const QString& text) {
     ShowMessage(parent_, QMessageBox::Warning, QString(), text);
 }
 
-void DialogFeedback::inform(const QString& title, const QString& text) {
+void DialogFeedback::Inform(const QString& title, const QString& text) {
     ShowMessage(parent_, QMessageBox::NoIcon, title, text);
 }
 

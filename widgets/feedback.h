@@ -11,11 +11,11 @@ namespace aoba {
 class Feedback {
 public:
     virtual ~Feedback() = default;
-    virtual void beep() = 0;
+    virtual void Beep() = 0;
     // A refusal: exclamation icon, OK, empty title.
-    virtual void warn(const QString& text) = 0;
+    virtual void Warn(const QString& text) = 0;
     // A notice: no icon, OK, the given title.
-    virtual void inform(const QString& title, const QString& text) = 0;
+    virtual void Inform(const QString& title, const QString& text) = 0;
 };
 
 // The real thing: the system beep and modal message boxes over parent.
@@ -25,9 +25,9 @@ public:
         : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    void beep() override;
-    void warn(const QString& text) override;
-    void inform(const QString& title, const QString& text) override;
+    void Beep() override;
+    void Warn(const QString& text) override;
+    void Inform(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -102,7 +102,7 @@ private Q_SLOTS:
     void resultsLabelsActLikeButtons() {
         Control<QLineEdit>(*window_, "Text2")->setText(QStringLiteral("56号"));
         Click(*window_, "Command7");
-        aoba::ResultsWindow* results = window_->resultsWindow();
+        aoba::ResultsWindow* results = window_->Results();
         QVERIFY(results);
         QCOMPARE(Name(results), QStringLiteral("目次検索結果"));
         for (const char* name : {"Label2", "Label3"}) {
@@ -113,7 +113,7 @@ private Q_SLOTS:
 
         aoba::IssueLabel* label = nullptr;
         for (aoba::IssueLabel* candidate : results->findChildren<aoba::IssueLabel*>())
-            if (candidate->issue() == 156)
+            if (candidate->Issue() == 156)
                 label = candidate;
         QVERIFY(label);
         QAccessibleInterface* button = Accessible(label);

@@ -52,7 +52,7 @@ private Q_SLOTS:
     void counts() {
         QFETCH(QString, needle);
         QFETCH(int, hits);
-        QCOMPARE(SearchCatalogue(needle).count(), hits);
+        QCOMPARE(SearchCatalogue(needle).Count(), hits);
     }
 
     void exactIssues_data() {
@@ -66,17 +66,17 @@ private Q_SLOTS:
     void exactIssues() {
         QFETCH(QString, needle);
         QFETCH(Issues, issues);
-        QCOMPARE(SearchCatalogue(needle).issues(), issues);
+        QCOMPARE(SearchCatalogue(needle).Issues(), issues);
     }
 
     void neitherFormFindsTheOther() {
         const aoba::SearchHits full = SearchCatalogue(u"センター");
         const aoba::SearchHits half = SearchCatalogue(u"ｾﾝﾀｰ");
         int both = 0;
-        for (int issue : full.issues())
-            both += half.contains(issue) ? 1 : 0;
+        for (int issue : full.Issues())
+            both += half.Contains(issue) ? 1 : 0;
         QCOMPARE(both, 1);
-        QVERIFY(SearchCatalogue(u"～").count() > 0); // U+FF5E, the catalogue's own wave dash
+        QVERIFY(SearchCatalogue(u"～").Count() > 0); // U+FF5E, the catalogue's own wave dash
     }
 
     // Each hit holds the string and no other regular issue does, for strings of every kind.
@@ -94,7 +94,7 @@ private Q_SLOTS:
 
     void agreesWithAPlainFind() {
         QFETCH(QString, needle);
-        QCOMPARE(SearchCatalogue(needle).issues(), Reference(needle));
+        QCOMPARE(SearchCatalogue(needle).Issues(), Reference(needle));
     }
 
     // An item broken over two lines is found with its line break and the continuation's spaces, never
@@ -111,9 +111,9 @@ private Q_SLOTS:
                 ++rest;
             const QString joined = entry.sliced(brk - 2, 2).toString() + entry.sliced(rest, 2).toString();
             const QString asStored = entry.sliced(brk - 2, rest + 2 - (brk - 2)).toString();
-            QVERIFY(SearchCatalogue(asStored).contains(issue));
+            QVERIFY(SearchCatalogue(asStored).Contains(issue));
             if (!entry.contains(joined)) {
-                QVERIFY2(!SearchCatalogue(joined).contains(issue), qPrintable(joined));
+                QVERIFY2(!SearchCatalogue(joined).Contains(issue), qPrintable(joined));
                 ++checked;
             }
         }

@@ -212,8 +212,8 @@ void CheckMonthStepping(QStringView yearText, QStringView monthText) {
 // Every hit holds the needle; a handful of other issues, always including `entry`, do not.
 void CheckSearch(QStringView needle, int entry, std::uint32_t mix) {
     const SearchHits hits = SearchCatalogue(needle);
-    const std::vector<int> issues = hits.issues();
-    REQUIRE(static_cast<int>(issues.size()) == hits.count());
+    const std::vector<int> issues = hits.Issues();
+    REQUIRE(static_cast<int>(issues.size()) == hits.Count());
     REQUIRE(!needle.isEmpty() || issues.empty());
     int previous = 0;
     for (int issue : issues) {
@@ -221,14 +221,14 @@ void CheckSearch(QStringView needle, int entry, std::uint32_t mix) {
         REQUIRE(EntryText(issue).contains(needle));
         previous = issue;
     }
-    REQUIRE(!hits.contains(kAppendixEntry) && !hits.contains(kSpecialEntry));
+    REQUIRE(!hits.Contains(kAppendixEntry) && !hits.Contains(kSpecialEntry));
     int samples[9] = {entry};
     for (int i = 1; i < 9; ++i) {
         mix = mix * 1103515245u + 12345u;
         samples[i] = 1 + static_cast<int>((mix >> 8) % 380);
     }
     for (int issue : samples)
-        if (issue <= 380 && !hits.contains(issue))
+        if (issue <= 380 && !hits.Contains(issue))
             REQUIRE(needle.isEmpty() || !EntryText(issue).contains(needle));
 }
 

@@ -157,7 +157,7 @@ private:
             return {};
         }
         case 9: {
-            ResultsWindow* results = window_.resultsWindow();
+            ResultsWindow* results = window_.Results();
             std::vector<IssueLabel*> visible;
             if (results && results->isVisible())
                 for (IssueLabel* label : results->findChildren<IssueLabel*>())
@@ -166,13 +166,13 @@ private:
             if (visible.empty())
                 return search(description);
             IssueLabel* label = visible[Below(rng_, visible.size())];
-            description = QStringLiteral("click label %1").arg(label->issue());
+            description = QStringLiteral("click label %1").arg(label->Issue());
             ++tally_[QStringLiteral("label")];
             QTest::mouseClick(label, Qt::LeftButton);
-            return {{}, label->issue()};
+            return {{}, label->Issue()};
         }
         case 10:
-            if (ResultsWindow* results = window_.resultsWindow(); results && rng_() % 2) {
+            if (ResultsWindow* results = window_.Results(); results && rng_() % 2) {
                 description = QStringLiteral("close the results window");
                 ++tally_[QStringLiteral("close")];
                 results->close();
@@ -264,8 +264,8 @@ private:
             return {{QStringLiteral("warn: ") + m::EmptySearch()}};
         const aoba::SearchHits hits = aoba::SearchCatalogue(needle);
         for (int issue = 1; issue <= aoba::kLastIssue; ++issue)
-            visible_[static_cast<std::size_t>(issue - 1)] = hits.contains(issue);
-        if (hits.count() == 0)
+            visible_[static_cast<std::size_t>(issue - 1)] = hits.Contains(issue);
+        if (hits.Count() == 0)
             return {{QStringLiteral("inform %1: %2").arg(m::NoHitsTitle(), m::NoHits())}};
         header_ = aoba::ResultsHeader(needle);
         windowShown_ = true;
@@ -273,18 +273,18 @@ private:
     }
 
     QString checkResults() const {
-        ResultsWindow* results = window_.resultsWindow();
+        ResultsWindow* results = window_.Results();
         if (!results)
             return exists_ ? QStringLiteral("the results window is gone") : QString();
         if (!exists_)
             return QStringLiteral("the results window outlived its closing");
         if (results->isVisible() != windowShown_)
             return QStringLiteral("the results window is %1").arg(windowShown_ ? u"hidden" : u"shown");
-        if (results->header() != header_)
-            return QStringLiteral("the header is [%1], expected [%2]").arg(results->header(), header_);
+        if (results->Header() != header_)
+            return QStringLiteral("the header is [%1], expected [%2]").arg(results->Header(), header_);
         for (IssueLabel* label : results->findChildren<IssueLabel*>())
-            if (label->isHidden() == visible_[static_cast<std::size_t>(label->issue() - 1)])
-                return QStringLiteral("label %1 is %2").arg(label->issue()).arg(label->isHidden() ? u"hidden" : u"visible");
+            if (label->isHidden() == visible_[static_cast<std::size_t>(label->Issue() - 1)])
+                return QStringLiteral("label %1 is %2").arg(label->Issue()).arg(label->isHidden() ? u"hidden" : u"visible");
         return {};
     }
 

@@ -81,7 +81,7 @@ private Q_SLOTS:
         Clear(f);
         QTest::keyClicks(f, QStringLiteral("a0b.c -"));
         QCOMPARE(FieldText(f), QStringLiteral("0"));
-        QCOMPARE(feedback_->beeps(), 6);
+        QCOMPARE(feedback_->Beeps(), 6);
     }
 
     void digitsOfBothWidthsAreTaken_data() { fieldRows(); }
@@ -106,7 +106,7 @@ private Q_SLOTS:
         Clear(f);
         Type(f, QStringLiteral("Ａ\u3000あ．"));
         QVERIFY(FieldText(f).isEmpty());
-        QCOMPARE(feedback_->beeps(), 4);
+        QCOMPARE(feedback_->Beeps(), 4);
     }
 
     void inputMethodCommits_data() {
@@ -130,7 +130,7 @@ private Q_SLOTS:
         Clear(f);
         Commit(f, committed);
         QCOMPARE(FieldText(f), taken ? committed : QString());
-        QCOMPARE(feedback_->beeps(), taken ? 0 : 1);
+        QCOMPARE(feedback_->Beeps(), taken ? 0 : 1);
     }
 
     void enterAndEscapeBeepAndLookNothingUp_data() { fieldRows(); }
@@ -211,7 +211,7 @@ private Q_SLOTS:
         Clear(month());
         QTest::keyClicks(month(), typed);
         QCOMPARE(month()->currentText(), result);
-        QCOMPARE(feedback_->beeps(), beeps);
+        QCOMPARE(feedback_->Beeps(), beeps);
     }
 
     void choosingFromTheListIsNotCorrected() {

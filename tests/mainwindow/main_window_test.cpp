@@ -177,7 +177,7 @@ private Q_SLOTS:
                                     QStringLiteral("ここに目次が表示されます。\n");
         QCOMPARE(Shown(*window_), placeholder);
         QVERIFY(feedback_->said.isEmpty());
-        QVERIFY(!window_->resultsWindow());
+        QVERIFY(!window_->Results());
     }
 
     void comboLists() {

@@ -25,7 +25,7 @@ namespace {
 std::vector<IssueLabel*> Labels(const ResultsWindow& window) {
     std::vector<IssueLabel*> labels(380);
     for (IssueLabel* label : window.findChildren<IssueLabel*>(QStringLiteral("Label1")))
-        labels[static_cast<std::size_t>(label->issue() - 1)] = label;
+        labels[static_cast<std::size_t>(label->Issue() - 1)] = label;
     return labels;
 }
 
@@ -37,7 +37,7 @@ std::vector<int> VisibleIssues(const ResultsWindow& window) {
     std::vector<int> visible;
     for (IssueLabel* label : Labels(window))
         if (!label->isHidden())
-            visible.push_back(label->issue());
+            visible.push_back(label->Issue());
     return visible;
 }
 
@@ -60,7 +60,7 @@ class ResultsWindowTest : public QObject {
         Control<QLineEdit>(*window_, "Text2")->setText(needle);
         Click(*window_, "Command7");
     }
-    ResultsWindow* results() const { return window_->resultsWindow(); }
+    ResultsWindow* results() const { return window_->Results(); }
 
 private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QFETCH(QPoint, place);
         search(kInEveryIssue);
         IssueLabel* label = LabelOf(*results(), issue);
-        QCOMPARE(label->text(), text);
+        QCOMPARE(label->Text(), text);
         QCOMPARE(label->geometry(), QRect(place, QSize(25, 17)));
         QCOMPARE(label->accessibleName(), text);
         QVERIFY(label->accessibleDescription().startsWith(QStringLiteral("%1号 ").arg(issue)));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         search(kInEveryIssue);
         const std::vector<IssueLabel*> labels = Labels(*results());
         for (int issue = 1; issue <= 380; ++issue)
-            QCOMPARE(labels[static_cast<std::size_t>(issue - 1)]->text(), aoba::IssueCaption(issue));
+            QCOMPARE(labels[static_cast<std::size_t>(issue - 1)]->Text(), aoba::IssueCaption(issue));
         QCOMPARE(VisibleIssues(*results()).size(), 380u);
     }
 
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(results()->isVisible());
         QCOMPARE(VisibleIssues(*results()), kWithHitsIssues);
         QCOMPARE(LabelOf(*results(), 156)->pos(), QPoint(8 + 32 * 15, 64 + 16 * 7));
-        QCOMPARE(results()->header(), aoba::ResultsHeader(kWithHits));
+        QCOMPARE(results()->Header(), aoba::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
     }
 
@@ -153,11 +153,11 @@ private Q_SLOTS:
                                  .arg(aoba::messages::NoHitsTitle(), aoba::messages::NoHits())});
         QVERIFY(!results()->isVisible());
         QVERIFY(VisibleIssues(*results()).empty());
-        QCOMPARE(results()->header(), aoba::ResultsHeader(kWithHits)); // the last search that had hits
+        QCOMPARE(results()->Header(), aoba::ResultsHeader(kWithHits)); // the last search that had hits
         search(QStringLiteral("終刊号"));
         QVERIFY(results()->isVisible());
         QCOMPARE(VisibleIssues(*results()), Issues{380});
-        QCOMPARE(results()->header(), aoba::ResultsHeader(QStringLiteral("終刊号")));
+        QCOMPARE(results()->Header(), aoba::ResultsHeader(QStringLiteral("終刊号")));
     }
 
     void emptySearchHidesTheWindowAndKeepsItsLabels() {
@@ -184,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(Shown(*window_), EntryAsShown(156));
         QVERIFY(form->isVisible());
         QCOMPARE(VisibleIssues(*form), kWithHitsIssues);
-        QCOMPARE(form->header(), aoba::ResultsHeader(kWithHits));
+        QCOMPARE(form->Header(), aoba::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
         QTRY_COMPARE(QApplication::activeWindow(), window_.get());
     }
@@ -227,12 +227,12 @@ private Q_SLOTS:
         QPointer<ResultsWindow> first = results();
         first->close();
         QTRY_VERIFY(!first);
-        QVERIFY(!window_->resultsWindow());
+        QVERIFY(!window_->Results());
         search(QStringLiteral("終刊号"));
         QVERIFY(results());
         QVERIFY(results()->isVisible());
         QCOMPARE(VisibleIssues(*results()), Issues{380});
-        QCOMPARE(LabelOf(*results(), 1)->text(), QStringLiteral("[001]"));
+        QCOMPARE(LabelOf(*results(), 1)->Text(), QStringLiteral("[001]"));
     }
 
     void enterInTheSearchFieldSearchesAndStillReachesTheField() {

@@ -7,12 +7,12 @@
 
 class RecordingFeedback final : public aoba::Feedback {
 public:
-    void beep() override { said << QStringLiteral("beep"); }
-    void warn(const QString& text) override { said << QStringLiteral("warn: ") + text; }
-    void inform(const QString& title, const QString& text) override {
+    void Beep() override { said << QStringLiteral("beep"); }
+    void Warn(const QString& text) override { said << QStringLiteral("warn: ") + text; }
+    void Inform(const QString& title, const QString& text) override {
         said << QStringLiteral("inform %1: %2").arg(title, text);
     }
-    int beeps() const { return static_cast<int>(said.count(QStringLiteral("beep"))); }
+    int Beeps() const { return static_cast<int>(said.count(QStringLiteral("beep"))); }
 
     QStringList said;
 };
