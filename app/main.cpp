@@ -1,5 +1,6 @@
 // Start-up only: the application, the fonts, the main window.
 #include "widgets/feedback.h"
+#include "widgets/foreground.h"
 #include "widgets/look.h"
 #include "mainwindow/main_window.h"
 
@@ -27,8 +28,8 @@ int main(int argc, char** argv) {
     QApplication::setFont(aoba::DefaultFont());
 
     aoba::DialogFeedback feedback;
-    aoba::MainWindow window(feedback);
-    feedback.setParent(&window);
+    aoba::DesktopForeground foreground;
+    aoba::MainWindow window(feedback, foreground);
     window.show();
     return QApplication::exec();
 }

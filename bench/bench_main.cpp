@@ -6,6 +6,7 @@
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
 #include "widgets/feedback.h"
+#include "widgets/foreground.h"
 #include "widgets/look.h"
 #include "mainwindow/main_window.h"
 #include "resultswindow/results_window.h"
@@ -68,19 +69,20 @@ long PeakResidentKilobytes() {
 class SilentFeedback final : public aoba::Feedback {
 public:
     void Beep() override {}
-    void Warn(const QString&) override {}
-    void Inform(const QString&, const QString&) override {}
+    void Warn(QWidget&, QStringView) override {}
+    void Inform(QWidget&, QStringView, QStringView) override {}
 };
 
 // A start-up as the program does it, or the bare baseline; reports once the window is on screen.
 int RunChild(int argc, char** argv, bool ours) {
     QApplication app(argc, argv);
     SilentFeedback feedback;
+    aoba::DesktopForeground foreground;
     std::unique_ptr<QWidget> window;
     if (ours) {
         aoba::RegisterFontSubstitutes();
         QApplication::setFont(aoba::DefaultFont());
-        window = std::make_unique<aoba::MainWindow>(feedback);
+        window = std::make_unique<aoba::MainWindow>(feedback, foreground);
     } else {
         window.reset(bench::NewBareMainWindow());
     }
@@ -185,7 +187,8 @@ int main(int argc, char** argv) {
     aoba::RegisterFontSubstitutes();
     QApplication::setFont(aoba::DefaultFont());
     SilentFeedback feedback;
-    aoba::MainWindow window(feedback);
+    aoba::DesktopForeground foreground;
+    aoba::MainWindow window(feedback, foreground);
     window.show();
     WaitUntilExposed(window);
     auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text2"));

@@ -39,10 +39,4 @@ QStringView FirstLineContaining(QStringView entry, QStringView needle) {
     return entry.sliced(begin, (end < 0 ? entry.size() : end) - begin);
 }
 
-QString ResultsHeader(QStringView needle) {
-    return QStringLiteral("検索された文字列\r　　　　　『") + needle.toString() +
-           QStringLiteral("』　　　は、\r以下の号の目次で発見されました。（号番をクリックすると、その号の目次"
-                          "が表示されます）");
-}
-
 } // namespace aoba

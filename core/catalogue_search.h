@@ -32,7 +32,4 @@ SearchHits SearchCatalogue(QStringView needle);
 // The line of entry holding the first occurrence of needle, without its line end; empty if there is none.
 QStringView FirstLineContaining(QStringView entry, QStringView needle);
 
-// The results window's header for a search string: three lines joined by single CRs.
-QString ResultsHeader(QStringView needle);
-
 } // namespace aoba

@@ -1,5 +1,6 @@
 #include "mainwindow/lookup_button.h"
 
+#include "texts/texts.h"
 #include "widgets/look.h"
 
 #include <QPainter>
@@ -20,7 +21,7 @@ QPainterPath Lettering() {
     QFont font = MinchoFont(11, true);
     font.setPixelSize(20);
     QPainterPath path;
-    path.addText(0, 0, font, QStringLiteral("目次を見る"));
+    path.addText(0, 0, font, texts::kLookupPicture.toString());
     path = QTransform().shear(kSlant, 0).map(path);
     // Fit the strokes to the lettering box whatever font the substitutes found.
     const QRectF box = path.boundingRect();
@@ -47,10 +48,7 @@ void PaintLookupPicture(QPainter& painter, QPointF origin) {
 }
 
 LookupButton::LookupButton(QWidget* parent)
-    : QPushButton(parent) {
-    // The picture is all a screen reader could otherwise not read.
-    setAccessibleName(QStringLiteral("目次を見る"));
-}
+    : QPushButton(parent) {}
 
 void LookupButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

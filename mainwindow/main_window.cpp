@@ -6,7 +6,8 @@
 #include "widgets/feedback.h"
 #include "widgets/look.h"
 #include "mainwindow/lookup_button.h"
-#include "texts/messages.h"
+#include "texts/texts.h"
+#include "widgets/foreground.h"
 #include "mainwindow/option_button.h"
 #include "resultswindow/results_window.h"
 #include "widgets/twips.h"
@@ -25,12 +26,6 @@ namespace aoba {
 
 namespace {
 
-// Thirteen line breaks, sixteen ideographic spaces, the notice, one more line break.
-QString Placeholder() {
-    return QStringLiteral("\r\n").repeated(13) + QString(16, QChar(0x3000)) +
-           QStringLiteral("ここに目次が表示されます。\r\n");
-}
-
 template <class Widget> Widget* Place(QWidget* parent, const char* name, QRect geometry) {
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -38,33 +33,33 @@ template <class Widget> Widget* Place(QWidget* parent, const char* name, QRect g
     return widget;
 }
 
-QGroupBox* Frame(QWidget* window, const char* name, const QString& title, QRect geometry,
-                 const QString& description) {
+void Describe(QWidget& widget, const texts::Control& text) {
+    widget.setAccessibleName(text.Name());
+    widget.setAccessibleDescription(text.description.toString());
+}
+
+QGroupBox* Frame(QWidget* window, const char* name, const texts::Control& text, QRect geometry) {
     auto* frame = Place<QGroupBox>(window, name, geometry);
-    frame->setTitle(title);
-    frame->setAccessibleName(title);
-    frame->setAccessibleDescription(description);
+    frame->setTitle(text.caption.toString());
+    Describe(*frame, text);
     frame->setFont(GothicFont(9, true));
     return frame;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold,
-                const QString& description) {
+QLabel* Caption(QWidget* parent, const char* name, const texts::Control& text, QRect geometry, bool bold) {
     auto* label = Place<QLabel>(parent, name, geometry);
-    label->setText(text);
-    label->setAccessibleName(text);
-    label->setAccessibleDescription(description);
+    label->setText(text.caption.toString());
+    Describe(*label, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(bold ? GothicFont(9, true) : DefaultFont());
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                    const QColor& face, const QString& description) {
+QPushButton* Button(QWidget* parent, const char* name, const texts::Control& text, QRect geometry,
+                    const QColor& face) {
     auto* button = Place<QPushButton>(parent, name, geometry);
-    button->setText(text);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(description);
+    button->setText(text.caption.toString());
+    Describe(*button, text);
     button->setFont(DefaultFont());
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, face);
@@ -72,9 +67,9 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRec
     return button;
 }
 
-LookupButton* Lookup(QWidget* parent, const char* name, QRect geometry, const QString& description) {
+LookupButton* Lookup(QWidget* parent, const char* name, const texts::Control& text, QRect geometry) {
     auto* button = Place<LookupButton>(parent, name, geometry);
-    button->setAccessibleDescription(description);
+    Describe(*button, text);
     return button;
 }
 
@@ -84,25 +79,20 @@ void PlatformLook(QWidget& field) {
     field.setFont(DefaultFont());
 }
 
-QComboBox* NumberCombo(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
-                       const QString& text) {
+QComboBox* NumberCombo(QWidget* parent, const char* name, const texts::Control& text, QRect geometry,
+                       const QStringList& items) {
     auto* combo = Place<QComboBox>(parent, name, geometry);
     combo->setEditable(true);
     combo->addItems(items);
     // Typing "1" must not complete to "10", and Enter must not add what was typed to the list.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setEditText(text);
+    combo->setEditText(text.caption.toString());
     PlatformLook(*combo);
+    // The focus sits in an editable combo box's line edit, and that is what a screen reader reads.
+    Describe(*combo, text);
+    Describe(*combo->lineEdit(), text);
     return combo;
-}
-
-// The focus sits in an editable combo box's line edit, and that is what a screen reader reads.
-void NameField(QComboBox& combo, const QString& name, const QString& description) {
-    for (QWidget* widget : {static_cast<QWidget*>(&combo), static_cast<QWidget*>(combo.lineEdit())}) {
-        widget->setAccessibleName(name);
-        widget->setAccessibleDescription(description);
-    }
 }
 
 QStringList TwoDigitRange(int from, int to) {
@@ -114,14 +104,14 @@ QStringList TwoDigitRange(int from, int to) {
 
 } // namespace
 
-MainWindow::MainWindow(Feedback& feedback, QWidget* parent)
+MainWindow::MainWindow(Feedback& feedback, Foreground& foreground, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , feedback_(feedback) {
+    , feedback_(feedback)
+    , foreground_(foreground) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("青葉便り 検索システム"));
-    setAccessibleDescription(
-        QStringLiteral("号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"));
+    setWindowTitle(texts::kForm1.caption.toString());
+    setAccessibleDescription(texts::kForm1.description.toString());
     setFixedSize(TwipsSize(10515, 6705));
     setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
@@ -144,23 +134,18 @@ ResultsWindow* MainWindow::Results() const {
 }
 
 void MainWindow::BuildIssueNumberFrame() {
-    QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("号番検索"), TwipsRect(120, 240, 3975, 1455),
-                             QStringLiteral("号数を指定して目次を見る"));
+    QGroupBox* frame = Frame(this, "Frame1", texts::kFrame1, TwipsRect(120, 240, 3975, 1455));
     issueField_ = Place<QLineEdit>(frame, "Text1", TwipsRect(120, 360, 1335, 270));
-    issueField_->setText(QStringLiteral("1"));
-    issueField_->setAccessibleName(QStringLiteral("号番検索　（1～380号）"));
-    issueField_->setAccessibleDescription(QStringLiteral("見たい号の号数、1から380まで"));
+    issueField_->setText(texts::kText1.caption.toString());
+    Describe(*issueField_, texts::kText1);
     PlatformLook(*issueField_);
     issueField_->installEventFilter(new DigitFilter(feedback_, issueField_));
 
-    QPushButton* forward = Button(frame, "Command3", QStringLiteral("+"), TwipsRect(1080, 720, 255, 255),
-                                  kLightPeach, QStringLiteral("号数を一つ進める"));
-    QPushButton* back = Button(frame, "Command4", QStringLiteral("-"), TwipsRect(1440, 720, 255, 255),
-                               kLightPeach, QStringLiteral("号数を一つ戻す"));
-    Caption(frame, "Label1", QStringLiteral("　（1～380号）"), TwipsRect(1440, 400, 1215, 255), true,
-            QStringLiteral("指定できる号数の範囲"));
-    LookupButton* show =
-        Lookup(frame, "Command1", TwipsRect(2520, 720, 1215, 495), QStringLiteral("号番で目次を見る"));
+    QPushButton* forward =
+        Button(frame, "Command3", texts::kCommand3, TwipsRect(1080, 720, 255, 255), kLightPeach);
+    QPushButton* back = Button(frame, "Command4", texts::kCommand4, TwipsRect(1440, 720, 255, 255), kLightPeach);
+    Caption(frame, "Label1", texts::kLabel1, TwipsRect(1440, 400, 1215, 255), true);
+    LookupButton* show = Lookup(frame, "Command1", texts::kCommand1, TwipsRect(2520, 720, 1215, 495));
 
     connect(forward, &QPushButton::clicked, this, [this] { StepIssue(Step::Forward); });
     connect(back, &QPushButton::clicked, this, [this] { StepIssue(Step::Back); });
@@ -168,29 +153,19 @@ void MainWindow::BuildIssueNumberFrame() {
 }
 
 void MainWindow::BuildMonthFrame() {
-    QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("発行月検索"), TwipsRect(120, 1800, 3975, 2055),
-                             QStringLiteral("発行された年と月を指定して目次を見る"));
-    Caption(frame, "Label4", QStringLiteral("年　　　　　　月"), TwipsRect(120, 360, 1455, 255), false,
-            QStringLiteral("下の二つの欄は年と月"));
-    yearField_ = NumberCombo(frame, "Combo1", TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104),
-                             QStringLiteral("72"));
-    NameField(*yearField_, QStringLiteral("発行月検索　年"),
-              QStringLiteral("発行年、二桁で。72から99、00から04まで"));
-    monthField_ = NumberCombo(frame, "Combo2", TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12),
-                              QStringLiteral("09"));
-    NameField(*monthField_, QStringLiteral("発行月検索　月"), QStringLiteral("発行月、二桁で。01から12まで"));
+    QGroupBox* frame = Frame(this, "Frame2", texts::kFrame2, TwipsRect(120, 1800, 3975, 2055));
+    Caption(frame, "Label4", texts::kLabel4, TwipsRect(120, 360, 1455, 255), false);
+    yearField_ = NumberCombo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104));
+    monthField_ = NumberCombo(frame, "Combo2", texts::kCombo2, TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12));
     // Editable combo boxes hand their keys to the line edit directly, so the filter sits on the combo box.
     yearField_->installEventFilter(new DigitFilter(feedback_, yearField_));
     monthField_->installEventFilter(new DigitFilter(feedback_, monthField_));
 
-    Caption(frame, "Label5", QStringLiteral("（72.09～04.07）"), TwipsRect(1920, 640, 1455, 255), true,
-            QStringLiteral("発行期間、72年9月から04年7月まで"));
-    QPushButton* next = Button(frame, "Command5", QStringLiteral("翌月"), TwipsRect(720, 960, 615, 375),
-                               kLightPeach, QStringLiteral("発行月を一月進める"));
-    QPushButton* previous = Button(frame, "Command6", QStringLiteral("先月"), TwipsRect(1440, 960, 615, 375),
-                                   kLightPeach, QStringLiteral("発行月を一月戻す"));
-    LookupButton* show =
-        Lookup(frame, "Command2", TwipsRect(2520, 1320, 1215, 495), QStringLiteral("発行月で目次を見る"));
+    Caption(frame, "Label5", texts::kLabel5, TwipsRect(1920, 640, 1455, 255), true);
+    QPushButton* next = Button(frame, "Command5", texts::kCommand5, TwipsRect(720, 960, 615, 375), kLightPeach);
+    QPushButton* previous =
+        Button(frame, "Command6", texts::kCommand6, TwipsRect(1440, 960, 615, 375), kLightPeach);
+    LookupButton* show = Lookup(frame, "Command2", texts::kCommand2, TwipsRect(2520, 1320, 1215, 495));
 
     connect(monthField_, &QComboBox::editTextChanged, this, &MainWindow::CorrectMonth);
     connect(next, &QPushButton::clicked, this, [this] { StepMonth(Step::Forward); });
@@ -199,49 +174,39 @@ void MainWindow::BuildMonthFrame() {
 }
 
 void MainWindow::BuildSearchFrame() {
-    QGroupBox* frame = Frame(this, "Frame3", QStringLiteral("目次検索"), TwipsRect(120, 3960, 3975, 855),
-                             QStringLiteral("全号の目次から文字列を探す"));
+    QGroupBox* frame = Frame(this, "Frame3", texts::kFrame3, TwipsRect(120, 3960, 3975, 855));
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
-    searchField_->setAccessibleName(QStringLiteral("目次検索"));
-    searchField_->setAccessibleDescription(QStringLiteral("探す文字列。Enterで検索する"));
+    Describe(*searchField_, texts::kText2);
     PlatformLook(*searchField_);
     searchField_->installEventFilter(this);
 
-    QPushButton* search = Button(frame, "Command7", QStringLiteral("検索"), TwipsRect(2760, 360, 1095, 375),
-                                 kLightGrey, QStringLiteral("全号の目次から文字列を検索する"));
+    QPushButton* search = Button(frame, "Command7", texts::kCommand7, TwipsRect(2760, 360, 1095, 375), kLightGrey);
     search->setFont(MinchoFont(11.25, true));
     connect(search, &QPushButton::clicked, this, &MainWindow::Search);
 }
 
 void MainWindow::BuildExtraIssueFrame() {
-    QGroupBox* frame = Frame(this, "Frame4", QStringLiteral("増刊・付録"), TwipsRect(120, 4920, 3975, 1575),
-                             QStringLiteral("増刊号と付録を選んで目次を見る"));
+    QGroupBox* frame = Frame(this, "Frame4", texts::kFrame4, TwipsRect(120, 4920, 3975, 1575));
     const struct {
         const char* name;
-        QString text;
+        const texts::Control& text;
         QRect geometry;
-        QString description;
     } options[] = {
-        {"Option1", QStringLiteral("77.06増刊（55号）"), TwipsRect(120, 360, 1695, 375),
-         QStringLiteral("1977年6月の増刊、55号")},
-        {"Option2", QStringLiteral("85.11（156号）付録"), TwipsRect(120, 720, 1815, 375),
-         QStringLiteral("1985年11月、156号の付録")},
-        {"Option3", QStringLiteral("03.06増刊"), TwipsRect(120, 1080, 1215, 375),
-         QStringLiteral("2003年6月の特別号")},
+        {"Option1", texts::kOption1, TwipsRect(120, 360, 1695, 375)},
+        {"Option2", texts::kOption2, TwipsRect(120, 720, 1815, 375)},
+        {"Option3", texts::kOption3, TwipsRect(120, 1080, 1215, 375)},
     };
     QStyle* style = CompactOptionStyle(frame);
     for (int i = 0; i < 3; ++i) {
         OptionButton* option = Place<OptionButton>(frame, options[i].name, options[i].geometry);
-        option->setText(options[i].text);
-        option->setAccessibleName(options[i].text);
-        option->setAccessibleDescription(options[i].description);
+        option->setText(options[i].text.caption.toString());
+        Describe(*option, options[i].text);
         option->setFont(DefaultFont());
         option->setStyle(style);
         extraIssues_[i] = option;
     }
     OptionButton::Group({extraIssues_[0], extraIssues_[1], extraIssues_[2]});
-    LookupButton* show = Lookup(frame, "Command12", TwipsRect(2520, 840, 1215, 495),
-                                QStringLiteral("選んだ増刊・付録の目次を見る"));
+    LookupButton* show = Lookup(frame, "Command12", texts::kCommand12, TwipsRect(2520, 840, 1215, 495));
     connect(show, &QPushButton::clicked, this, &MainWindow::ShowExtraIssue);
 }
 
@@ -251,11 +216,10 @@ void MainWindow::BuildContentsPane() {
     contents_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     contents_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    contents_->setAccessibleName(QStringLiteral("目次"));
-    contents_->setAccessibleDescription(QStringLiteral("選んだ号の目次"));
+    Describe(*contents_, texts::kText3);
     PlatformLook(*contents_);
     contents_->setFont(MinchoFont(9, false));
-    contents_->setPlainText(Placeholder());
+    contents_->setPlainText(texts::ContentsPlaceholder());
 }
 
 void MainWindow::SetTabOrder() {
@@ -280,15 +244,15 @@ void MainWindow::ShowByIssueNumber() {
     if (const std::optional<int> issue = IssueFromNumberField(issueField_->text()))
         ShowIssue(*issue);
     else
-        feedback_.Warn(messages::IssueNumberOutOfRange());
+        feedback_.Warn(*this, texts::kIssueNumberOutOfRange);
 }
 
 void MainWindow::ShowByMonth() {
     const MonthLookup lookup = IssueFromMonthFields(yearField_->currentText(), monthField_->currentText());
     switch (lookup.kind) {
     case MonthLookup::Kind::Issue: ShowIssue(lookup.issue); break;
-    case MonthLookup::Kind::NotPublished: feedback_.Warn(messages::NotPublished()); break;
-    case MonthLookup::Kind::OutOfPeriod: feedback_.Warn(messages::OutOfPeriod()); break;
+    case MonthLookup::Kind::NotPublished: feedback_.Warn(*this, texts::kNotPublished); break;
+    case MonthLookup::Kind::OutOfPeriod: feedback_.Warn(*this, texts::kOutOfPeriod); break;
     }
 }
 
@@ -300,7 +264,7 @@ void MainWindow::ShowExtraIssue() {
             return;
         }
     }
-    feedback_.Warn(messages::NoExtraIssueChosen());
+    feedback_.Warn(*this, texts::kNoExtraIssueChosen);
 }
 
 void MainWindow::StepIssue(Step step) {
@@ -338,33 +302,25 @@ void MainWindow::Search() {
         results_ = new ResultsWindow;
         connect(results_, &ResultsWindow::IssueChosen, this, [this](int n) {
             ShowIssue(n);
-            BringToFront();
+            foreground_.Bring(*this);
         });
     }
     results_->hide();
 
     const QString needle = searchField_->text();
     if (needle.isEmpty()) {
-        feedback_.Warn(messages::EmptySearch());
+        feedback_.Warn(*this, texts::kEmptySearch);
         return;
     }
     const SearchHits hits = SearchCatalogue(needle);
     results_->SetVisibleIssues(hits);
     if (hits.Count() == 0) {
-        feedback_.Inform(messages::NoHitsTitle(), messages::NoHits());
+        feedback_.Inform(*this, texts::kNoHitsTitle, texts::kNoHits);
         return;
     }
     results_->SetSearchString(needle);
     results_->show();
-    results_->raise();
-    results_->activateWindow();
-}
-
-void MainWindow::BringToFront() {
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    foreground_.Bring(*results_);
 }
 
 } // namespace aoba

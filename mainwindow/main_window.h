@@ -14,6 +14,7 @@ class QPlainTextEdit;
 namespace aoba {
 
 class Feedback;
+class Foreground;
 class OptionButton;
 class ResultsWindow;
 
@@ -21,7 +22,7 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Feedback& feedback, QWidget* parent = nullptr);
+    MainWindow(Feedback& feedback, Foreground& foreground, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Puts entry n (1..382) into the contents pane, replacing what it held.
@@ -48,9 +49,9 @@ private:
     void StepMonth(Step step);
     void CorrectMonth();
     void Search();
-    void BringToFront();
 
     Feedback& feedback_;
+    Foreground& foreground_;
     QLineEdit* issueField_ = nullptr;    // Text1
     QComboBox* yearField_ = nullptr;     // Combo1
     QComboBox* monthField_ = nullptr;    // Combo2

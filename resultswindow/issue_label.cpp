@@ -1,15 +1,13 @@
 #include "resultswindow/issue_label.h"
 
 #include "calendar/calendar.h"
-#include "resultswindow/results_window.h"
+#include "texts/texts.h"
 
 #include <QAccessibleWidget>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QToolTip>
 
 namespace aoba {
 
@@ -35,18 +33,13 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
 
 } // namespace
 
-QString IssueCaption(int issue) {
-    return QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0'));
-}
-
-IssueLabel::IssueLabel(int issue, ResultsWindow& window)
-    : QWidget(&window)
+IssueLabel::IssueLabel(int issue, QWidget* parent)
+    : QWidget(parent)
     , issue_(issue)
-    , caption_(IssueCaption(issue))
-    , window_(window) {
+    , caption_(texts::IssueCaption(issue)) {
     setAccessibleName(caption_);
     const PublicationMonth when = MonthOfEntry(issue);
-    setAccessibleDescription(QStringLiteral("%1号 %2年%3月").arg(issue).arg(when.year).arg(when.month));
+    setAccessibleDescription(texts::IssueDescription(issue, when.year, when.month));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
@@ -54,19 +47,7 @@ IssueLabel::IssueLabel(int issue, ResultsWindow& window)
 }
 
 void IssueLabel::Activate() {
-    Q_EMIT window_.IssueChosen(issue_);
-}
-
-bool IssueLabel::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        const QString tip = window_.ToolTipFor(issue_);
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
-        return true;
-    }
-    return QWidget::event(event);
+    Q_EMIT Chosen(issue_);
 }
 
 void IssueLabel::keyPressEvent(QKeyEvent* event) {
@@ -74,13 +55,7 @@ void IssueLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: Activate(); return;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End: window_.MoveFocus(issue_, event->key()); return;
-    default: QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event); // ignored: the window moves the focus on arrow keys
     }
 }
 

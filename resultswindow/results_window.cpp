@@ -4,11 +4,14 @@
 #include "core/entry_store.h"
 #include "resultswindow/issue_label.h"
 #include "widgets/look.h"
+#include "texts/texts.h"
 #include "widgets/twips.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QToolTip>
 
 #include <algorithm>
 #include <climits>
@@ -32,7 +35,7 @@ QFont CaptionFont(const QFont& font, int width) {
     const QFontMetrics metrics(font);
     int widest = 0;
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
-        widest = std::max(widest, metrics.horizontalAdvance(IssueCaption(issue)));
+        widest = std::max(widest, metrics.horizontalAdvance(texts::IssueCaption(issue)));
     if (widest <= width)
         return font;
     QFont condensed = font;
@@ -46,8 +49,8 @@ ResultsWindow::ResultsWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("目次検索結果"));
-    setAccessibleDescription(QStringLiteral("検索された文字列を目次に含む号の一覧"));
+    setWindowTitle(texts::kForm2.caption.toString());
+    setAccessibleDescription(texts::kForm2.description.toString());
     setFixedSize(TwipsSize(9795, 5550));
     FillBackground(*this, kLightGreen);
     // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
@@ -57,8 +60,8 @@ ResultsWindow::ResultsWindow()
     auto* band = new QLabel(this);
     band->setObjectName(QStringLiteral("Label3"));
     band->setGeometry(TwipsRect(0, 0, 9855, 255));
-    band->setAccessibleName(QStringLiteral("目次検索結果"));
-    band->setAccessibleDescription(QStringLiteral("見出しの帯"));
+    band->setAccessibleName(texts::kLabel3.Name());
+    band->setAccessibleDescription(texts::kLabel3.description.toString());
     FillBackground(*band, kWhite);
 
     headerLabel_ = new QLabel(this);
@@ -69,15 +72,16 @@ ResultsWindow::ResultsWindow()
     headerLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     headerLabel_->setWordWrap(true);
     headerLabel_->setTextFormat(Qt::PlainText);
-    headerLabel_->setAccessibleName(QStringLiteral("検索結果の見出し"));
-    headerLabel_->setAccessibleDescription(QStringLiteral("検索された文字列と、号番の選び方"));
+    headerLabel_->setAccessibleName(texts::kLabel2.Name());
+    headerLabel_->setAccessibleDescription(texts::kLabel2.description.toString());
 
     // The labels take the window's font; the header has its own.
     setFont(CaptionFont(DefaultFont(), Pixels(375)));
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
-        auto* label = new IssueLabel(issue, *this);
+        auto* label = new IssueLabel(issue, this);
         label->setObjectName(QStringLiteral("Label1"));
         label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
+        connect(label, &IssueLabel::Chosen, this, &ResultsWindow::IssueChosen);
         labels_[static_cast<std::size_t>(issue - 1)] = label;
     }
 }
@@ -89,14 +93,44 @@ void ResultsWindow::SetVisibleIssues(const SearchHits& hits) {
 
 void ResultsWindow::SetSearchString(const QString& needle) {
     needle_ = needle;
-    header_ = ResultsHeader(needle);
+    header_ = texts::ResultsHeader(needle);
     // The label shows the CRs as line breaks.
     headerLabel_->setText(QString(header_).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     headerLabel_->setAccessibleName(headerLabel_->text());
 }
 
-QString ResultsWindow::ToolTipFor(int issue) const {
-    return FirstLineContaining(EntryText(issue), needle_).trimmed().toString();
+// A label's tooltip quotes the line of its entry where the search string first occurs.
+bool ResultsWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const auto* label = qobject_cast<IssueLabel*>(childAt(help->pos()));
+    const QString tip =
+        label ? FirstLineContaining(EntryText(label->Issue()), needle_).trimmed().toString() : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
+}
+
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
+    const auto* label = qobject_cast<IssueLabel*>(focusWidget());
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (label) {
+            MoveFocus(label->Issue(), event->key());
+            return;
+        }
+        break;
+    default: break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ResultsWindow::MoveFocus(int fromIssue, int key) {

@@ -32,10 +32,12 @@ public:
 Q_SIGNALS:
     void IssueChosen(int issue);
 
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
-    friend class IssueLabel;
     void MoveFocus(int fromIssue, int key);
-    QString ToolTipFor(int issue) const;
 
     std::array<IssueLabel*, 380> labels_{}; // Label1(0..379), element i for issue i + 1
     QLabel* headerLabel_ = nullptr;         // Label2

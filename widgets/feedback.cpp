@@ -7,12 +7,13 @@ namespace aoba {
 
 namespace {
 
-void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+void ShowMessage(QWidget& window, QMessageBox::Icon icon, QStringView title, QStringView text) {
     // The texts separate their lines by a lone CR, which not every platform breaks on.
-    QString shown = text;
+    QString shown = text.toString();
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // An empty title would be replaced by the application's name in the X11 title bar; a space stays blank.
-    QMessageBox box(icon, title.isEmpty() ? QStringLiteral(" ") : title, shown, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title.isEmpty() ? QStringLiteral(" ") : title.toString(), shown, QMessageBox::Ok,
+                    &window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -23,12 +24,12 @@ void DialogFeedback::Beep() {
     QApplication::beep();
 }
 
-void DialogFeedback::Warn(const QString& text) {
-    ShowMessage(parent_, QMessageBox::Warning, QString(), text);
+void DialogFeedback::Warn(QWidget& window, QStringView text) {
+    ShowMessage(window, QMessageBox::Warning, {}, text);
 }
 
-void DialogFeedback::Inform(const QString& title, const QString& text) {
-    ShowMessage(parent_, QMessageBox::NoIcon, title, text);
+void DialogFeedback::Inform(QWidget& window, QStringView title, QStringView text) {
+    ShowMessage(window, QMessageBox::NoIcon, title, text);
 }
 
 } // namespace aoba

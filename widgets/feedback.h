@@ -2,7 +2,7 @@
 // Message texts are the system's own, lines joined by a single CR.
 #pragma once
 
-#include <QString>
+#include <QStringView>
 
 class QWidget;
 
@@ -12,25 +12,18 @@ class Feedback {
 public:
     virtual ~Feedback() = default;
     virtual void Beep() = 0;
-    // A refusal: exclamation icon, OK, empty title.
-    virtual void Warn(const QString& text) = 0;
-    // A notice: no icon, OK, the given title.
-    virtual void Inform(const QString& title, const QString& text) = 0;
+    // A refusal over window: exclamation icon, OK, empty title.
+    virtual void Warn(QWidget& window, QStringView text) = 0;
+    // A notice over window: no icon, OK, the given title.
+    virtual void Inform(QWidget& window, QStringView title, QStringView text) = 0;
 };
 
-// The real thing: the system beep and modal message boxes over parent.
+// The real thing: the system beep and modal message boxes.
 class DialogFeedback final : public Feedback {
 public:
-    explicit DialogFeedback(QWidget* parent = nullptr)
-        : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-
     void Beep() override;
-    void Warn(const QString& text) override;
-    void Inform(const QString& title, const QString& text) override;
-
-private:
-    QWidget* parent_;
+    void Warn(QWidget& window, QStringView text) override;
+    void Inform(QWidget& window, QStringView title, QStringView text) override;
 };
 
 } // namespace aoba

@@ -1,6 +1,7 @@
 // What a screen reader finds in both windows.
 #include "resultswindow/issue_label.h"
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
@@ -34,6 +35,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<RecordingForeground> foreground_;
     std::unique_ptr<aoba::MainWindow> window_;
 
 private Q_SLOTS:
@@ -41,7 +43,8 @@ private Q_SLOTS:
 
     void init() {
         feedback_ = std::make_unique<RecordingFeedback>();
-        window_ = std::make_unique<aoba::MainWindow>(*feedback_);
+        foreground_ = std::make_unique<RecordingForeground>();
+        window_ = std::make_unique<aoba::MainWindow>(*feedback_, *foreground_);
         window_->show();
     }
 

@@ -147,13 +147,6 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QCOMPARE(aoba::FirstLineContaining(entry, needle).toString(), line);
     }
-
-    void header() {
-        QCOMPARE(aoba::ResultsHeader(u"青葉"),
-                 QStringLiteral(
-                     "検索された文字列\r　　　　　『青葉』　　　は、\r"
-                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
-    }
 };
 
 QTEST_APPLESS_MAIN(SearchTest)

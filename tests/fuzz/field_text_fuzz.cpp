@@ -6,6 +6,7 @@
 #include "core/entry_store.h"
 #include "core/field_rules.h"
 #include "core/number_text.h"
+#include "texts/texts.h"
 
 #include <QString>
 
@@ -253,7 +254,7 @@ void CheckFirstLine(QStringView entry, QStringView needle, bool realEntry) {
 }
 
 void CheckHeader(QStringView needle) {
-    const QString header = ResultsHeader(needle);
+    const QString header = aoba::texts::ResultsHeader(needle);
     const qsizetype open = header.indexOf(u'『') + 1;
     REQUIRE(open > 0 && header.sliced(open).startsWith(needle));
     REQUIRE(header.sliced(open + needle.size()).startsWith(u'』'));

@@ -2,11 +2,12 @@
 // commits, every button and option, the results labels, closing the results window, searching. After each
 // step the windows must be in a state the rules explain. AOBA_SESSION_STEPS and AOBA_SESSION_SEED set the
 // length and the seed; the seed is printed so a failing session can be replayed.
-#include "core/catalogue_search.h"
 #include "resultswindow/issue_label.h"
-#include "texts/messages.h"
 #include "tests/fuzz/random_text.h"
+#include "tests/fuzz/reader_model.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
@@ -46,7 +47,7 @@ struct Expect {
 };
 
 qsizetype Refused(const QString& text) {
-    return std::count_if(text.begin(), text.end(), [](QChar c) { return !aoba::PassesDigitFilter(c.unicode()); });
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return !reader_model::KeyAccepted(c); });
 }
 
 class Session {
@@ -60,13 +61,13 @@ public:
                    Control(window_, "Text2")};
     }
 
-    const std::map<QString, int>& tally() const { return tally_; }
+    const std::map<QString, int>& Tally() const { return tally_; }
 
     // Runs one random step; returns what went wrong, or nothing.
-    QString step(QString& description) {
+    QString Step(QString& description) {
         const QString shownBefore = Shown(window_);
         const qsizetype saidBefore = feedback_.said.size();
-        const Expect expect = act(description);
+        const Expect expect = Act(description);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         const QString shown = Shown(window_);
@@ -83,24 +84,24 @@ public:
             return QStringLiteral("the contents pane changed");
         if (expect.filtered && Refused(FieldText(expect.filtered)) > expect.refusedBefore)
             return QStringLiteral("a refused character reached ") + expect.filtered->objectName();
-        if (aoba::CorrectedMonth(FieldText(fields_[2])))
+        if (reader_model::MonthNeedsCorrection(FieldText(fields_[2])))
             return QStringLiteral("the month field holds ") + FieldText(fields_[2]);
-        return checkResults();
+        return CheckResults();
     }
 
 private:
-    QWidget* field() { return fields_[Below(rng_, fields_.size())]; }
-    QString text() { return rng_() % 4 ? Q(Text(rng_)) : Q(Number(rng_)); }
+    QWidget* Field() { return fields_[Below(rng_, fields_.size())]; }
+    QString AnyText() { return rng_() % 4 ? Q(Text(rng_)) : Q(Number(rng_)); }
 
-    Expect act(QString& description) {
+    Expect Act(QString& description) {
         static const QStringList kBeep{QStringLiteral("beep")};
-        QWidget* f = field();
+        QWidget* f = Field();
         switch (Below(rng_, 12)) {
         case 0: case 1: case 2: {  // typing, one key press per unit
-            const QString typed = text();
+            const QString typed = AnyText();
             description = QStringLiteral("type %1 into %2").arg(typed, f->objectName());
             ++tally_[QStringLiteral("type")];
-            const Expect expect = typedInto(f);
+            const Expect expect = TypedInto(f);
             for (QChar c : typed) {
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(f, &press);
@@ -119,10 +120,10 @@ private:
             const bool searches = f == fields_[3] && (key == Qt::Key_Return || key == Qt::Key_Enter);
             const QString needle = FieldText(f);
             QTest::keyClick(f, key, modifiers);
-            return searches ? searched(needle) : Expect{kBeep};
+            return searches ? Searched(needle) : Expect{kBeep};
         }
         case 4: {  // pasting, through the clipboard or straight into the field
-            const QString pasted = text();
+            const QString pasted = AnyText();
             description = QStringLiteral("paste %1 into %2").arg(pasted, f->objectName());
             ++tally_[QStringLiteral("paste")];
             if (rng_() % 2) {
@@ -139,16 +140,16 @@ private:
             return {kBeep};
         }
         case 5: {
-            const QString committed = text();
+            const QString committed = AnyText();
             description = QStringLiteral("commit %1 in %2").arg(committed, f->objectName());
             ++tally_[QStringLiteral("commit")];
-            const Expect expect = typedInto(f);
+            const Expect expect = TypedInto(f);
             QInputMethodEvent event;
             event.setCommitString(committed);
             QApplication::sendEvent(f, &event);
             return expect;
         }
-        case 6: case 7: return clickButton(description);
+        case 6: case 7: return ClickButton(description);
         case 8: {
             const int option = 1 + static_cast<int>(Below(rng_, 3));
             description = QStringLiteral("click Option%1").arg(option);
@@ -164,7 +165,7 @@ private:
                     if (!label->isHidden())
                         visible.push_back(label);
             if (visible.empty())
-                return search(description);
+                return Search(description);
             IssueLabel* label = visible[Below(rng_, visible.size())];
             description = QStringLiteral("click label %1").arg(label->Issue());
             ++tally_[QStringLiteral("label")];
@@ -180,17 +181,17 @@ private:
                 return {};
             }
             [[fallthrough]];
-        default: return search(description);
+        default: return Search(description);
         }
     }
 
-    Expect typedInto(QWidget* f) {
+    Expect TypedInto(QWidget* f) {
         if (f == fields_[3])
             return {{}};
         return {{QStringLiteral("beep")}, std::nullopt, f, Refused(FieldText(f))};
     }
 
-    Expect clickButton(QString& description) {
+    Expect ClickButton(QString& description) {
         static const char* const kButtons[] = {"Command1", "Command2", "Command3", "Command4",
                                                "Command5", "Command6", "Command7", "Command12"};
         const QString button = QString::fromLatin1(kButtons[Below(rng_, std::size(kButtons))]);
@@ -205,36 +206,36 @@ private:
             options[i] = Control<QRadioButton>(window_, qPrintable(QStringLiteral("Option%1").arg(i + 1)))->isChecked();
         Click(window_, qPrintable(button));
 
-        namespace m = aoba::messages;
-        const auto warn = [](const QString& text) { return QStringList{QStringLiteral("warn: ") + text}; };
+        const auto warn = [](const QString& text) { return QStringList{expected::Warned(text)}; };
         if (button == u"Command1") {
-            const std::optional<int> issue = aoba::IssueFromNumberField(issueText);
-            return issue ? Expect{{}, issue} : Expect{warn(m::IssueNumberOutOfRange())};
+            const std::optional<int> issue = reader_model::IssueOfNumber(issueText);
+            return issue ? Expect{{}, issue} : Expect{warn(expected::kIssueNumberOutOfRange)};
         }
         if (button == u"Command2") {
-            const aoba::MonthLookup lookup = aoba::IssueFromMonthFields(yearText, monthText);
-            switch (lookup.kind) {
-            case aoba::MonthLookup::Kind::Issue: return {{}, lookup.issue};
-            case aoba::MonthLookup::Kind::NotPublished: return {warn(m::NotPublished())};
-            case aoba::MonthLookup::Kind::OutOfPeriod: return {warn(m::OutOfPeriod())};
+            using Outcome = reader_model::MonthOutcome;
+            const Outcome outcome = reader_model::IssueOfMonth(yearText, monthText);
+            switch (outcome.kind) {
+            case Outcome::Issue: return {{}, outcome.issue};
+            case Outcome::NotPublished: return {warn(expected::kNotPublished)};
+            case Outcome::OutOfPeriod: return {warn(expected::kOutOfPeriod)};
             }
         }
         if (button == u"Command12") {
-            const int entries[] = {aoba::kSupplementIssue, aoba::kAppendixEntry, aoba::kSpecialEntry};
+            const int entries[] = {55, 381, 382};
             for (int i = 0; i < 3; ++i)
                 if (options[i])
                     return {{}, entries[i]};
-            return {warn(m::NoExtraIssueChosen())};
+            return {warn(expected::kNoExtraIssueChosen)};
         }
         if (button == u"Command7")
-            return searched(needle);
+            return Searched(needle);
         return {{QStringLiteral("beep")}};  // stepping a month past 12 is corrected with a beep
     }
 
-    Expect search(QString& description) {
+    Expect Search(QString& description) {
         QString needle;
         switch (Below(rng_, 4)) {
-        case 0: needle = text(); break;
+        case 0: needle = AnyText(); break;
         case 1: break;
         default: needle = Q(Snippet(rng_, 1 + static_cast<int>(Below(rng_, aoba::kEntryCount))));
         }
@@ -248,31 +249,31 @@ private:
             QTest::keyClick(field, Qt::Key_Return);
         else
             Click(window_, "Command7");
-        return searched(needle);
+        return Searched(needle);
     }
 
     // What the window must show after a search for needle.
-    Expect searched(const QString& needle) {
+    Expect Searched(const QString& needle) {
         if (!exists_) {  // created now: every label captioned and visible, no header yet
             exists_ = true;
             visible_.set();
             header_.clear();
         }
-        namespace m = aoba::messages;
         windowShown_ = false;
         if (needle.isEmpty())
-            return {{QStringLiteral("warn: ") + m::EmptySearch()}};
-        const aoba::SearchHits hits = aoba::SearchCatalogue(needle);
-        for (int issue = 1; issue <= aoba::kLastIssue; ++issue)
-            visible_[static_cast<std::size_t>(issue - 1)] = hits.Contains(issue);
-        if (hits.Count() == 0)
-            return {{QStringLiteral("inform %1: %2").arg(m::NoHitsTitle(), m::NoHits())}};
-        header_ = aoba::ResultsHeader(needle);
+            return {{expected::Warned(expected::kEmptySearch)}};
+        visible_.reset();
+        const std::vector<int> hits = reader_model::IssuesHolding(needle);
+        for (int issue : hits)
+            visible_.set(static_cast<std::size_t>(issue - 1));
+        if (hits.empty())
+            return {{expected::NoHitsNotice()}};
+        header_ = expected::ResultsHeader(needle);
         windowShown_ = true;
         return {};
     }
 
-    QString checkResults() const {
+    QString CheckResults() const {
         ResultsWindow* results = window_.Results();
         if (!results)
             return exists_ ? QStringLiteral("the results window is gone") : QString();
@@ -290,7 +291,8 @@ private:
 
     Rng rng_;
     RecordingFeedback feedback_;
-    MainWindow window_{feedback_};
+    RecordingForeground foreground_;
+    MainWindow window_{feedback_, foreground_};
     std::vector<QWidget*> fields_;   // Text1, Combo1, Combo2, Text2
     QHash<QString, int> shownTexts_; // the placeholder and every entry, as the pane holds them
     std::map<QString, int> tally_;
@@ -322,7 +324,7 @@ private Q_SLOTS:
             Session session(seed);
             for (std::uint64_t i = 1; i <= steps; ++i) {
                 QString description;
-                const QString wrong = session.step(description);
+                const QString wrong = session.Step(description);
                 recent << QStringLiteral("%1: %2").arg(i).arg(description);
                 if (recent.size() > 8)
                     recent.removeFirst();
@@ -330,7 +332,7 @@ private Q_SLOTS:
                                                          .arg(seed).arg(i).arg(wrong, recent.join(u'\n'))));
             }
             QString tally;
-            for (const auto& [kind, count] : session.tally())
+            for (const auto& [kind, count] : session.Tally())
                 tally += QStringLiteral(" %1 %2").arg(kind).arg(count);
             qInfo("%llu steps run:%s", static_cast<unsigned long long>(steps), qPrintable(tally));
         }

@@ -1,5 +1,6 @@
 // The three numeric fields as a reader types into them, and the four stepping buttons.
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QClipboard>
@@ -46,14 +47,15 @@ class EntryFieldsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<RecordingForeground> foreground_;
     std::unique_ptr<MainWindow> window_;
 
-    QWidget* field(const QString& name) const { return Control(*window_, qPrintable(name)); }
-    QLineEdit* issue() const { return Control<QLineEdit>(*window_, "Text1"); }
-    QComboBox* year() const { return Control<QComboBox>(*window_, "Combo1"); }
-    QComboBox* month() const { return Control<QComboBox>(*window_, "Combo2"); }
+    QWidget* Field(const QString& name) const { return Control(*window_, qPrintable(name)); }
+    QLineEdit* Issue() const { return Control<QLineEdit>(*window_, "Text1"); }
+    QComboBox* Year() const { return Control<QComboBox>(*window_, "Combo1"); }
+    QComboBox* Month() const { return Control<QComboBox>(*window_, "Combo2"); }
 
-    static void fieldRows() {
+    static void FieldRows() {
         QTest::addColumn<QString>("name");
         QTest::newRow("Text1") << QStringLiteral("Text1");
         QTest::newRow("Combo1") << QStringLiteral("Combo1");
@@ -65,7 +67,8 @@ private Q_SLOTS:
 
     void init() {
         feedback_ = std::make_unique<RecordingFeedback>();
-        window_ = std::make_unique<MainWindow>(*feedback_);
+        foreground_ = std::make_unique<RecordingForeground>();
+        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -73,10 +76,10 @@ private Q_SLOTS:
 
     void cleanup() { window_.reset(); }
 
-    void typedLettersAreRefusedWithABeep_data() { fieldRows(); }
+    void typedLettersAreRefusedWithABeep_data() { FieldRows(); }
     void typedLettersAreRefusedWithABeep() {
         QFETCH(QString, name);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         Clear(f);
         QTest::keyClicks(f, QStringLiteral("a0b.c -"));
@@ -84,10 +87,10 @@ private Q_SLOTS:
         QCOMPARE(feedback_->Beeps(), 6);
     }
 
-    void digitsOfBothWidthsAreTaken_data() { fieldRows(); }
+    void digitsOfBothWidthsAreTaken_data() { FieldRows(); }
     void digitsOfBothWidthsAreTaken() {
         QFETCH(QString, name);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         Clear(f);
         QTest::keyClicks(f, QStringLiteral("1"));
@@ -98,10 +101,10 @@ private Q_SLOTS:
         QVERIFY(feedback_->said.isEmpty());
     }
 
-    void fullWidthLettersAndSpacesAreRefused_data() { fieldRows(); }
+    void fullWidthLettersAndSpacesAreRefused_data() { FieldRows(); }
     void fullWidthLettersAndSpacesAreRefused() {
         QFETCH(QString, name);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         Clear(f);
         Type(f, QStringLiteral("Ａ\u3000あ．"));
@@ -125,7 +128,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, committed);
         QFETCH(bool, taken);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         Clear(f);
         Commit(f, committed);
@@ -133,10 +136,10 @@ private Q_SLOTS:
         QCOMPARE(feedback_->Beeps(), taken ? 0 : 1);
     }
 
-    void enterAndEscapeBeepAndLookNothingUp_data() { fieldRows(); }
+    void enterAndEscapeBeepAndLookNothingUp_data() { FieldRows(); }
     void enterAndEscapeBeepAndLookNothingUp() {
         QFETCH(QString, name);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         const QString before = FieldText(f);
         const QString shown = Shown(*window_);
@@ -148,10 +151,10 @@ private Q_SLOTS:
         QCOMPARE(Shown(*window_), shown);
     }
 
-    void keysWithoutACharacterAreNotFiltered_data() { fieldRows(); }
+    void keysWithoutACharacterAreNotFiltered_data() { FieldRows(); }
     void keysWithoutACharacterAreNotFiltered() {
         QFETCH(QString, name);
-        QWidget* f = field(name);
+        QWidget* f = Field(name);
         f->setFocus();
         Clear(f);
         QTest::keyClicks(f, QStringLiteral("010"));
@@ -165,7 +168,7 @@ private Q_SLOTS:
     }
 
     void editingShortcutsStillWork() {
-        QLineEdit* f = issue();
+        QLineEdit* f = Issue();
         f->setFocus();
         f->setText(QStringLiteral("123"));
         QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
@@ -185,10 +188,10 @@ private Q_SLOTS:
     // Pasting goes past the key filter; the month field still corrects what arrives.
     void pastedMonthIsCorrected() {
         QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
-        month()->setFocus();
-        month()->lineEdit()->selectAll();
-        QTest::keyClick(month(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(month()->currentText(), QStringLiteral("01"));
+        Month()->setFocus();
+        Month()->lineEdit()->selectAll();
+        QTest::keyClick(Month(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Month()->currentText(), QStringLiteral("01"));
         QCOMPARE(feedback_->said, QStringList{QStringLiteral("beep")});
     }
 
@@ -207,16 +210,16 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, result);
         QFETCH(int, beeps);
-        month()->setFocus();
-        Clear(month());
-        QTest::keyClicks(month(), typed);
-        QCOMPARE(month()->currentText(), result);
+        Month()->setFocus();
+        Clear(Month());
+        QTest::keyClicks(Month(), typed);
+        QCOMPARE(Month()->currentText(), result);
         QCOMPARE(feedback_->Beeps(), beeps);
     }
 
     void choosingFromTheListIsNotCorrected() {
-        month()->setCurrentIndex(11);
-        QCOMPARE(month()->currentText(), QStringLiteral("12"));
+        Month()->setCurrentIndex(11);
+        QCOMPARE(Month()->currentText(), QStringLiteral("12"));
         QVERIFY(feedback_->said.isEmpty());
     }
 
@@ -241,10 +244,10 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QString, button);
         QFETCH(QString, result);
-        issue()->setText(start);
+        Issue()->setText(start);
         const QString shown = Shown(*window_);
         Click(*window_, qPrintable(button));
-        QCOMPARE(issue()->text(), result);
+        QCOMPARE(Issue()->text(), result);
         QCOMPARE(Shown(*window_), shown);
         QVERIFY(feedback_->said.isEmpty());
     }
@@ -278,11 +281,11 @@ private Q_SLOTS:
         QFETCH(QString, startMonth);
         QFETCH(QStringList, buttons);
         QFETCH(QString, result);
-        year()->setEditText(startYear);
-        month()->setEditText(startMonth);
+        Year()->setEditText(startYear);
+        Month()->setEditText(startMonth);
         for (const QString& button : buttons)
             Click(*window_, qPrintable(button));
-        QCOMPARE(year()->currentText() + QLatin1Char('/') + month()->currentText(), result);
+        QCOMPARE(Year()->currentText() + QLatin1Char('/') + Month()->currentText(), result);
         QVERIFY(feedback_->said.isEmpty());
     }
 };

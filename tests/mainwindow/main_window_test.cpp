@@ -1,5 +1,6 @@
-#include "texts/messages.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<RecordingForeground> foreground_;
     std::unique_ptr<MainWindow> window_;
 
     QString placeholder_;
@@ -29,7 +31,8 @@ private Q_SLOTS:
 
     void init() {
         feedback_ = std::make_unique<RecordingFeedback>();
-        window_ = std::make_unique<MainWindow>(*feedback_);
+        foreground_ = std::make_unique<RecordingForeground>();
+        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         placeholder_ = Shown(*window_);
@@ -42,7 +45,7 @@ private Q_SLOTS:
 
     void window() {
         QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("青葉便り 検索システム"));
+        QCOMPARE(window_->windowTitle(), expected::kMainTitle);
         QCOMPARE(window_->size(), QSize(701, 447));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         const Qt::WindowFlags flags = window_->windowFlags();
@@ -62,27 +65,27 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << geometry
                                 << text;
         };
-        row("Frame1", "Form1", {8, 16, 265, 97}, QStringLiteral("号番検索"));
-        row("Text1", "Frame1", {8, 24, 89, 18}, QStringLiteral("1"));
-        row("Command3", "Frame1", {72, 48, 17, 17}, QStringLiteral("+"));
-        row("Command4", "Frame1", {96, 48, 17, 17}, QStringLiteral("-"));
-        row("Label1", "Frame1", {96, 27, 81, 17}, QStringLiteral("　（1～380号）"));
+        row("Frame1", "Form1", {8, 16, 265, 97}, expected::kFrame1);
+        row("Text1", "Frame1", {8, 24, 89, 18}, expected::kText1);
+        row("Command3", "Frame1", {72, 48, 17, 17}, expected::kCommand3);
+        row("Command4", "Frame1", {96, 48, 17, 17}, expected::kCommand4);
+        row("Label1", "Frame1", {96, 27, 81, 17}, expected::kLabel1);
         row("Command1", "Frame1", {168, 48, 81, 33}, QString());
-        row("Frame2", "Form1", {8, 120, 265, 137}, QStringLiteral("発行月検索"));
-        row("Label4", "Frame2", {8, 24, 97, 17}, QStringLiteral("年　　　　　　月"));
-        row("Combo1", "Frame2", {8, 40, 49, 20}, QStringLiteral("72"));
-        row("Combo2", "Frame2", {72, 40, 49, 20}, QStringLiteral("09"));
-        row("Label5", "Frame2", {128, 43, 97, 17}, QStringLiteral("（72.09～04.07）"));
-        row("Command5", "Frame2", {48, 64, 41, 25}, QStringLiteral("翌月"));
-        row("Command6", "Frame2", {96, 64, 41, 25}, QStringLiteral("先月"));
+        row("Frame2", "Form1", {8, 120, 265, 137}, expected::kFrame2);
+        row("Label4", "Frame2", {8, 24, 97, 17}, expected::kLabel4);
+        row("Combo1", "Frame2", {8, 40, 49, 20}, expected::kCombo1);
+        row("Combo2", "Frame2", {72, 40, 49, 20}, expected::kCombo2);
+        row("Label5", "Frame2", {128, 43, 97, 17}, expected::kLabel5);
+        row("Command5", "Frame2", {48, 64, 41, 25}, expected::kCommand5);
+        row("Command6", "Frame2", {96, 64, 41, 25}, expected::kCommand6);
         row("Command2", "Frame2", {168, 88, 81, 33}, QString());
-        row("Frame3", "Form1", {8, 264, 265, 57}, QStringLiteral("目次検索"));
+        row("Frame3", "Form1", {8, 264, 265, 57}, expected::kFrame3);
         row("Text2", "Frame3", {16, 24, 161, 18}, QString());
-        row("Command7", "Frame3", {184, 24, 73, 25}, QStringLiteral("検索"));
-        row("Frame4", "Form1", {8, 328, 265, 105}, QStringLiteral("増刊・付録"));
-        row("Option1", "Frame4", {8, 24, 113, 25}, QStringLiteral("77.06増刊（55号）"));
-        row("Option2", "Frame4", {8, 48, 121, 25}, QStringLiteral("85.11（156号）付録"));
-        row("Option3", "Frame4", {8, 72, 81, 25}, QStringLiteral("03.06増刊"));
+        row("Command7", "Frame3", {184, 24, 73, 25}, expected::kCommand7);
+        row("Frame4", "Form1", {8, 328, 265, 105}, expected::kFrame4);
+        row("Option1", "Frame4", {8, 24, 113, 25}, expected::kOption1);
+        row("Option2", "Frame4", {8, 48, 121, 25}, expected::kOption2);
+        row("Option3", "Frame4", {8, 72, 81, 25}, expected::kOption3);
         row("Command12", "Frame4", {168, 56, 81, 33}, QString());
         row("Text3", "Form1", {296, 16, 393, 369}, QString());
     }
@@ -167,15 +170,13 @@ private Q_SLOTS:
     }
 
     void initialState() {
-        QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), QStringLiteral("1"));
-        QCOMPARE(Control<QComboBox>(*window_, "Combo1")->currentText(), QStringLiteral("72"));
-        QCOMPARE(Control<QComboBox>(*window_, "Combo2")->currentText(), QStringLiteral("09"));
+        QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), expected::kText1);
+        QCOMPARE(Control<QComboBox>(*window_, "Combo1")->currentText(), expected::kCombo1);
+        QCOMPARE(Control<QComboBox>(*window_, "Combo2")->currentText(), expected::kCombo2);
         QVERIFY(Control<QLineEdit>(*window_, "Text2")->text().isEmpty());
         for (const char* option : {"Option1", "Option2", "Option3"})
             QVERIFY(!Control<QRadioButton>(*window_, option)->isChecked());
-        const QString placeholder = QStringLiteral("\n").repeated(13) + QString(16, QChar(0x3000)) +
-                                    QStringLiteral("ここに目次が表示されます。\n");
-        QCOMPARE(Shown(*window_), placeholder);
+        QCOMPARE(Shown(*window_), expected::kPlaceholderAsShown);
         QVERIFY(feedback_->said.isEmpty());
         QVERIFY(!window_->Results());
     }
@@ -287,14 +288,17 @@ private Q_SLOTS:
         window_->ShowIssue(200);
         Control<QLineEdit>(*window_, "Text1")->setText(typed);
         Click(*window_, "Command1");
-        QCOMPARE(feedback_->said,
-                 QStringList{QStringLiteral("warn: ") + aoba::messages::IssueNumberOutOfRange()});
+        QCOMPARE(feedback_->said, QStringList{expected::Warned(expected::kIssueNumberOutOfRange)});
         QCOMPARE(Shown(*window_), EntryAsShown(200));
     }
 
+    // The limit first, then what to do, joined by a lone CR.
     void refusalMessageHasTwoLines() {
-        const QStringList lines = aoba::messages::IssueNumberOutOfRange().split(QLatin1Char('\r'));
-        QCOMPARE(lines, (QStringList{QStringLiteral("青葉便りの発行は380号までです。"),
+        Control<QLineEdit>(*window_, "Text1")->setText(QStringLiteral("0"));
+        Click(*window_, "Command1");
+        QCOMPARE(feedback_->said.size(), 1);
+        const QStringList lines = feedback_->said.front().split(QLatin1Char('\r'));
+        QCOMPARE(lines, (QStringList{QStringLiteral("warn: 青葉便りの発行は380号までです。"),
                                      QStringLiteral("1から380の間の号数を指定してください。")}));
     }
 
@@ -318,8 +322,7 @@ private Q_SLOTS:
     void noExtraIssueChosen() {
         window_->ShowIssue(7);
         Click(*window_, "Command12");
-        QCOMPARE(feedback_->said,
-                 QStringList{QStringLiteral("warn: ") + aoba::messages::NoExtraIssueChosen()});
+        QCOMPARE(feedback_->said, QStringList{expected::Warned(expected::kNoExtraIssueChosen)});
         QCOMPARE(Shown(*window_), EntryAsShown(7));
     }
 

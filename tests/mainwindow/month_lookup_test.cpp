@@ -1,6 +1,7 @@
 // Show by publication month, as the reader does it.
-#include "texts/messages.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@ class MonthLookupTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<RecordingForeground> foreground_;
     std::unique_ptr<aoba::MainWindow> window_;
 
 private Q_SLOTS:
@@ -18,7 +20,8 @@ private Q_SLOTS:
 
     void init() {
         feedback_ = std::make_unique<RecordingFeedback>();
-        window_ = std::make_unique<aoba::MainWindow>(*feedback_);
+        foreground_ = std::make_unique<RecordingForeground>();
+        window_ = std::make_unique<aoba::MainWindow>(*feedback_, *foreground_);
         window_->show();
     }
 
@@ -41,21 +44,21 @@ private Q_SLOTS:
         QTest::newRow("04/07 is the last")
             << QStringLiteral("04") << QStringLiteral("07") << 380 << QString();
         QTest::newRow("72/12 not published")
-            << QStringLiteral("72") << QStringLiteral("12") << 0 << aoba::messages::NotPublished();
+            << QStringLiteral("72") << QStringLiteral("12") << 0 << expected::kNotPublished;
         QTest::newRow("73/02 not published")
-            << QStringLiteral("73") << QStringLiteral("02") << 0 << aoba::messages::NotPublished();
+            << QStringLiteral("73") << QStringLiteral("02") << 0 << expected::kNotPublished;
         QTest::newRow("72/05 before the run")
-            << QStringLiteral("72") << QStringLiteral("05") << 0 << aoba::messages::OutOfPeriod();
+            << QStringLiteral("72") << QStringLiteral("05") << 0 << expected::kOutOfPeriod;
         QTest::newRow("04/08 after the run")
-            << QStringLiteral("04") << QStringLiteral("08") << 0 << aoba::messages::OutOfPeriod();
+            << QStringLiteral("04") << QStringLiteral("08") << 0 << expected::kOutOfPeriod;
         QTest::newRow("7/7 is year 7")
-            << QStringLiteral("7") << QStringLiteral("7") << 0 << aoba::messages::OutOfPeriod();
+            << QStringLiteral("7") << QStringLiteral("7") << 0 << expected::kOutOfPeriod;
         QTest::newRow("empty year") << QString() << QStringLiteral("09") << 0
-                                    << aoba::messages::OutOfPeriod();
+                                    << expected::kOutOfPeriod;
         QTest::newRow("empty month") << QStringLiteral("85") << QString() << 0
-                                     << aoba::messages::OutOfPeriod();
+                                     << expected::kOutOfPeriod;
         QTest::newRow("pasted letters")
-            << QStringLiteral("abc") << QStringLiteral("09") << 0 << aoba::messages::OutOfPeriod();
+            << QStringLiteral("abc") << QStringLiteral("09") << 0 << expected::kOutOfPeriod;
     }
 
     void lookUp() {
@@ -75,14 +78,28 @@ private Q_SLOTS:
             QCOMPARE(Shown(*window_), EntryAsShown(issue));
             QVERIFY(feedback_->said.isEmpty());
         } else {
-            QCOMPARE(feedback_->said, QStringList{QStringLiteral("warn: ") + message});
+            QCOMPARE(feedback_->said, QStringList{expected::Warned(message)});
             QCOMPARE(Shown(*window_), EntryAsShown(200));
         }
     }
 
+    // Each refusal names the limit on its first line and what to do on its second, joined by a lone CR.
+    void messagesHaveTwoLines_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::newRow("not published") << QStringLiteral("73") << QStringLiteral("01");
+        QTest::newRow("out of period") << QStringLiteral("05") << QStringLiteral("01");
+    }
+
     void messagesHaveTwoLines() {
-        for (const QString& message : {aoba::messages::NotPublished(), aoba::messages::OutOfPeriod()})
-            QCOMPARE(message.split(QLatin1Char('\r')).size(), 2);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        Control<QComboBox>(*window_, "Combo1")->setEditText(year);
+        Control<QComboBox>(*window_, "Combo2")->setEditText(month);
+        Click(*window_, "Command2");
+        QCOMPARE(feedback_->said.size(), 1);
+        QCOMPARE(feedback_->said.front().count(QLatin1Char('\r')), 1);
+        QVERIFY(!feedback_->said.front().contains(QLatin1Char('\n')));
     }
 };
 

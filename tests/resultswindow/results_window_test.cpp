@@ -1,8 +1,9 @@
 // The search as the reader runs it, and the results window it fills.
 #include "core/catalogue_search.h"
 #include "resultswindow/issue_label.h"
-#include "texts/messages.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
+#include "tests/support/recording_foreground.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
@@ -54,20 +55,22 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RecordingFeedback> feedback_;
+    std::unique_ptr<RecordingForeground> foreground_;
     std::unique_ptr<MainWindow> window_;
 
-    void search(const QString& needle) {
+    void Search(const QString& needle) {
         Control<QLineEdit>(*window_, "Text2")->setText(needle);
         Click(*window_, "Command7");
     }
-    ResultsWindow* results() const { return window_->Results(); }
+    ResultsWindow* Results() const { return window_->Results(); }
 
 private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
     void init() {
         feedback_ = std::make_unique<RecordingFeedback>();
-        window_ = std::make_unique<MainWindow>(*feedback_);
+        foreground_ = std::make_unique<RecordingForeground>();
+        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -78,11 +81,11 @@ private Q_SLOTS:
     }
 
     void window() {
-        search(kWithHits);
-        ResultsWindow* form = results();
+        Search(kWithHits);
+        ResultsWindow* form = Results();
         QVERIFY(form);
         QCOMPARE(form->objectName(), QStringLiteral("Form2"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("目次検索結果"));
+        QCOMPARE(form->windowTitle(), expected::kResultsTitle);
         QCOMPARE(form->size(), QSize(653, 370));
         QVERIFY(!form->parentWidget());
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -120,8 +123,8 @@ private Q_SLOTS:
         QFETCH(int, issue);
         QFETCH(QString, text);
         QFETCH(QPoint, place);
-        search(kInEveryIssue);
-        IssueLabel* label = LabelOf(*results(), issue);
+        Search(kInEveryIssue);
+        IssueLabel* label = LabelOf(*Results(), issue);
         QCOMPARE(label->Text(), text);
         QCOMPARE(label->geometry(), QRect(place, QSize(25, 17)));
         QCOMPARE(label->accessibleName(), text);
@@ -129,69 +132,89 @@ private Q_SLOTS:
     }
 
     void everyLabelHasItsCaption() {
-        search(kInEveryIssue);
-        const std::vector<IssueLabel*> labels = Labels(*results());
+        Search(kInEveryIssue);
+        const std::vector<IssueLabel*> labels = Labels(*Results());
         for (int issue = 1; issue <= 380; ++issue)
-            QCOMPARE(labels[static_cast<std::size_t>(issue - 1)]->Text(), aoba::IssueCaption(issue));
-        QCOMPARE(VisibleIssues(*results()).size(), 380u);
+            QCOMPARE(labels[static_cast<std::size_t>(issue - 1)]->Text(),
+                     QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')));
+        QCOMPARE(VisibleIssues(*Results()).size(), 380u);
     }
 
     void onlyTheHitsShowEachAtItsPlace() {
-        search(kWithHits);
-        QVERIFY(results()->isVisible());
-        QCOMPARE(VisibleIssues(*results()), kWithHitsIssues);
-        QCOMPARE(LabelOf(*results(), 156)->pos(), QPoint(8 + 32 * 15, 64 + 16 * 7));
-        QCOMPARE(results()->Header(), aoba::ResultsHeader(kWithHits));
+        Search(kWithHits);
+        QVERIFY(Results()->isVisible());
+        QCOMPARE(VisibleIssues(*Results()), kWithHitsIssues);
+        QCOMPARE(LabelOf(*Results(), 156)->pos(), QPoint(8 + 32 * 15, 64 + 16 * 7));
+        QCOMPARE(Results()->Header(), expected::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
     }
 
     void hitsThenNoneThenHits() {
-        search(kWithHits);
-        search(kWithoutHits);
-        QCOMPARE(feedback_->said,
-                 QStringList{QStringLiteral("inform %1: %2")
-                                 .arg(aoba::messages::NoHitsTitle(), aoba::messages::NoHits())});
-        QVERIFY(!results()->isVisible());
-        QVERIFY(VisibleIssues(*results()).empty());
-        QCOMPARE(results()->Header(), aoba::ResultsHeader(kWithHits)); // the last search that had hits
-        search(QStringLiteral("終刊号"));
-        QVERIFY(results()->isVisible());
-        QCOMPARE(VisibleIssues(*results()), Issues{380});
-        QCOMPARE(results()->Header(), aoba::ResultsHeader(QStringLiteral("終刊号")));
+        Search(kWithHits);
+        Search(kWithoutHits);
+        QCOMPARE(feedback_->said, QStringList{expected::NoHitsNotice()});
+        QVERIFY(!Results()->isVisible());
+        QVERIFY(VisibleIssues(*Results()).empty());
+        QCOMPARE(Results()->Header(), expected::ResultsHeader(kWithHits)); // the last search that had hits
+        Search(QStringLiteral("終刊号"));
+        QVERIFY(Results()->isVisible());
+        QCOMPARE(VisibleIssues(*Results()), Issues{380});
+        QCOMPARE(Results()->Header(), expected::ResultsHeader(QStringLiteral("終刊号")));
     }
 
     void emptySearchHidesTheWindowAndKeepsItsLabels() {
-        search(kWithHits);
-        ResultsWindow* form = results();
-        search(QString());
-        QCOMPARE(feedback_->said, QStringList{QStringLiteral("warn: ") + aoba::messages::EmptySearch()});
-        QCOMPARE(results(), form);
+        Search(kWithHits);
+        ResultsWindow* form = Results();
+        Search(QString());
+        QCOMPARE(feedback_->said, QStringList{expected::Warned(expected::kEmptySearch)});
+        QCOMPARE(Results(), form);
         QVERIFY(!form->isVisible());
         QCOMPARE(VisibleIssues(*form), kWithHitsIssues);
     }
 
     void firstSearchCreatesTheWindowEvenWhenEmpty() {
-        search(QString());
-        QVERIFY(results());
-        QVERIFY(!results()->isVisible());
-        QCOMPARE(VisibleIssues(*results()).size(), 380u);
+        Search(QString());
+        QVERIFY(Results());
+        QVERIFY(!Results()->isVisible());
+        QCOMPARE(VisibleIssues(*Results()).size(), 380u);
     }
 
     void clickingALabelShowsItsIssue() {
-        search(kWithHits);
-        ResultsWindow* form = results();
+        Search(kWithHits);
+        ResultsWindow* form = Results();
         QTest::mouseClick(LabelOf(*form, 156), Qt::LeftButton);
         QCOMPARE(Shown(*window_), EntryAsShown(156));
         QVERIFY(form->isVisible());
         QCOMPARE(VisibleIssues(*form), kWithHitsIssues);
-        QCOMPARE(form->Header(), aoba::ResultsHeader(kWithHits));
+        QCOMPARE(form->Header(), expected::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
-        QTRY_COMPARE(QApplication::activeWindow(), window_.get());
+        // The search brought the results window forward; the click brings the main window back in front.
+        QCOMPARE(foreground_->brought, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form1")}));
+    }
+
+    void onlyASearchWithHitsBringsTheResultsWindowForward() {
+        Search(kWithoutHits);
+        Search(QString());
+        QVERIFY(foreground_->brought.isEmpty());
+        Search(kWithHits);
+        QCOMPARE(foreground_->brought, QStringList{QStringLiteral("Form2")});
+        Search(QStringLiteral("終刊号"));
+        QCOMPARE(foreground_->brought, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form2")}));
+    }
+
+    void headerQuotesTheStringOnItsSecondLine() {
+        Search(kWithHits);
+        QCOMPARE(Results()->Header(),
+                 QStringLiteral("検索された文字列\r　　　　　『56号』　　　は、\r"
+                                "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
+        QCOMPARE(Control<QLabel>(*Results(), "Label2")->text(),
+                 QStringLiteral("検索された文字列\n　　　　　『56号』　　　は、\n"
+                                "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
     }
 
     void keyboardReachesAndOpensTheLabels() {
-        search(kWithHits);
-        ResultsWindow* form = results();
+        Search(kWithHits);
+        ResultsWindow* form = Results();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
         LabelOf(*form, 56)->setFocus();
@@ -210,8 +233,8 @@ private Q_SLOTS:
     }
 
     void tooltipQuotesTheFirstMatchingLine() {
-        search(QStringLiteral("＝「"));
-        ResultsWindow* form = results();
+        Search(QStringLiteral("＝「"));
+        ResultsWindow* form = Results();
         const int issue = VisibleIssues(*form).front();
         IssueLabel* label = LabelOf(*form, issue);
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
@@ -223,16 +246,16 @@ private Q_SLOTS:
     }
 
     void closingTheWindowMakesTheNextSearchCreateAFreshOne() {
-        search(kWithHits);
-        QPointer<ResultsWindow> first = results();
+        Search(kWithHits);
+        QPointer<ResultsWindow> first = Results();
         first->close();
         QTRY_VERIFY(!first);
         QVERIFY(!window_->Results());
-        search(QStringLiteral("終刊号"));
-        QVERIFY(results());
-        QVERIFY(results()->isVisible());
-        QCOMPARE(VisibleIssues(*results()), Issues{380});
-        QCOMPARE(LabelOf(*results(), 1)->Text(), QStringLiteral("[001]"));
+        Search(QStringLiteral("終刊号"));
+        QVERIFY(Results());
+        QVERIFY(Results()->isVisible());
+        QCOMPARE(VisibleIssues(*Results()), Issues{380});
+        QCOMPARE(LabelOf(*Results(), 1)->Text(), QStringLiteral("[001]"));
     }
 
     void enterInTheSearchFieldSearchesAndStillReachesTheField() {
@@ -240,8 +263,8 @@ private Q_SLOTS:
         field->setText(kWithHits);
         QSignalSpy returned(field, &QLineEdit::returnPressed);
         QTest::keyClick(field, Qt::Key_Return);
-        QVERIFY(results() && results()->isVisible());
-        QCOMPARE(VisibleIssues(*results()), kWithHitsIssues);
+        QVERIFY(Results() && Results()->isVisible());
+        QCOMPARE(VisibleIssues(*Results()), kWithHitsIssues);
         QCOMPARE(returned.count(), 1);
     }
 
@@ -251,12 +274,12 @@ private Q_SLOTS:
         Click(*window_, "Command7");
         QCOMPARE(feedback_->said.size(), 1);
         QVERIFY(feedback_->said.front().startsWith(QStringLiteral("inform ")));
-        QVERIFY(!results()->isVisible());
+        QVERIFY(!Results()->isVisible());
     }
 
     void closingTheMainWindowEndsTheProgramWhileResultsAreShown() {
-        search(kWithHits);
-        QPointer<ResultsWindow> form = results();
+        Search(kWithHits);
+        QPointer<ResultsWindow> form = Results();
         // Qt decides to quit only inside its event loop; should it not, the second timer ends the loop.
         bool endedByClose = true;
         QTimer::singleShot(0, window_.get(), &QWidget::close);

@@ -8,8 +8,8 @@
 class RecordingFeedback final : public aoba::Feedback {
 public:
     void Beep() override { said << QStringLiteral("beep"); }
-    void Warn(const QString& text) override { said << QStringLiteral("warn: ") + text; }
-    void Inform(const QString& title, const QString& text) override {
+    void Warn(QWidget&, QStringView text) override { said << QStringLiteral("warn: ") + text.toString(); }
+    void Inform(QWidget&, QStringView title, QStringView text) override {
         said << QStringLiteral("inform %1: %2").arg(title, text);
     }
     int Beeps() const { return static_cast<int>(said.count(QStringLiteral("beep"))); }

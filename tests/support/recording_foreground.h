@@ -1,0 +1,14 @@
+// Stands in for raising and activating windows: records which window was asked for, by its control name.
+#pragma once
+
+#include "widgets/foreground.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class RecordingForeground final : public aoba::Foreground {
+public:
+    void Bring(QWidget& window) override { brought << window.objectName(); }
+
+    QStringList brought;
+};
