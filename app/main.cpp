@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Start-up only: the application, the fonts, the main window.
+#include "mainwindow/main_window.h"
 #include "widgets/feedback.h"
 #include "widgets/foreground.h"
 #include "widgets/look.h"
-#include "mainwindow/main_window.h"
 
 #include <QApplication>
 #include <QIcon>

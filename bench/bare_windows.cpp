@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/bare_windows.h"
 
 #include <QComboBox>

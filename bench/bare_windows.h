@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baselines: plain Qt windows with as many controls as ours, and none of our work behind them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // aoba-bench: prints how fast and how big the program is, each figure beside a baseline measured in the
 // same run on the same machine, and their ratio. It asserts nothing: shared machines are too noisy.
 //   aoba-bench [--runs N]            all measurements, as a Markdown table
@@ -5,11 +6,11 @@
 #include "bench/bare_windows.h"
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "mainwindow/main_window.h"
+#include "resultswindow/results_window.h"
 #include "widgets/feedback.h"
 #include "widgets/foreground.h"
 #include "widgets/look.h"
-#include "mainwindow/main_window.h"
-#include "resultswindow/results_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

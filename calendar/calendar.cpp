@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calendar/calendar.h"
 
 #include "calendar/rounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The publication calendar: which issue appeared in which month.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calendar/header_line.h"
 
 #include "calendar/calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The header line that opens entry n: its date and issue label, derived from the publication calendar.
 #pragma once
 

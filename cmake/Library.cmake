@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # aoba_library(NAME [MOC] SOURCES ...): the static library of one folder, built from the files beside the
 # CMakeLists.txt that calls it. Includes name their folder ("core/entry_store.h"), so the project root is the
 # one public include directory. MOC for the folders that declare Q_OBJECT classes.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation and packaging: `cpack -G DEB` on Debian, a ZIP of the install folder on Windows.
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue search: which regular issues hold a string, exactly as typed. Code units are compared as
 // they are (no folding of case or width), line breaks included, so an item broken across two lines is not
 // one run of characters. The appendix and the special issue are never searched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry_store.h"
 
 #include "entry_store_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue: the table of contents of every issue, compiled into the program and never changed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/field_rules.h"
 
 #include "core/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window's commands make of the texts in its entry fields. Every rule is a function of the
 // field texts alone; the window only reads its fields, calls one of these and writes the result back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the numbers the reader types (or pastes) into the entry fields. One reader serves every command:
 // half- and full-width digits, an optional sign and decimal point, surrounding half- and full-width spaces.
 // Anything else is not a number, and the caller decides what that means.

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/digit_filter.h"
 
-#include "widgets/feedback.h"
 #include "core/field_rules.h"
+#include "widgets/feedback.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/lookup_button.h"
 
 #include "texts/texts.h"

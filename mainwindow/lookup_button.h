@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture button of the three lookups: 目次を見る in dark slanted lettering on orange.
 #pragma once
 

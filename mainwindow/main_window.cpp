@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/main_window.h"
 
 #include "core/catalogue_search.h"
-#include "mainwindow/digit_filter.h"
 #include "core/entry_store.h"
-#include "widgets/feedback.h"
-#include "widgets/look.h"
+#include "mainwindow/digit_filter.h"
 #include "mainwindow/lookup_button.h"
-#include "texts/texts.h"
-#include "widgets/foreground.h"
 #include "mainwindow/option_button.h"
 #include "resultswindow/results_window.h"
+#include "texts/texts.h"
+#include "widgets/feedback.h"
+#include "widgets/foreground.h"
+#include "widgets/look.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -143,7 +144,8 @@ void MainWindow::BuildIssueNumberFrame() {
 
     QPushButton* forward =
         Button(frame, "Command3", texts::kCommand3, TwipsRect(1080, 720, 255, 255), kLightPeach);
-    QPushButton* back = Button(frame, "Command4", texts::kCommand4, TwipsRect(1440, 720, 255, 255), kLightPeach);
+    QPushButton* back =
+        Button(frame, "Command4", texts::kCommand4, TwipsRect(1440, 720, 255, 255), kLightPeach);
     Caption(frame, "Label1", texts::kLabel1, TwipsRect(1440, 400, 1215, 255), true);
     LookupButton* show = Lookup(frame, "Command1", texts::kCommand1, TwipsRect(2520, 720, 1215, 495));
 
@@ -155,14 +157,17 @@ void MainWindow::BuildIssueNumberFrame() {
 void MainWindow::BuildMonthFrame() {
     QGroupBox* frame = Frame(this, "Frame2", texts::kFrame2, TwipsRect(120, 1800, 3975, 2055));
     Caption(frame, "Label4", texts::kLabel4, TwipsRect(120, 360, 1455, 255), false);
-    yearField_ = NumberCombo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104));
-    monthField_ = NumberCombo(frame, "Combo2", texts::kCombo2, TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12));
+    yearField_ =
+        NumberCombo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104));
+    monthField_ =
+        NumberCombo(frame, "Combo2", texts::kCombo2, TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12));
     // Editable combo boxes hand their keys to the line edit directly, so the filter sits on the combo box.
     yearField_->installEventFilter(new DigitFilter(feedback_, yearField_));
     monthField_->installEventFilter(new DigitFilter(feedback_, monthField_));
 
     Caption(frame, "Label5", texts::kLabel5, TwipsRect(1920, 640, 1455, 255), true);
-    QPushButton* next = Button(frame, "Command5", texts::kCommand5, TwipsRect(720, 960, 615, 375), kLightPeach);
+    QPushButton* next =
+        Button(frame, "Command5", texts::kCommand5, TwipsRect(720, 960, 615, 375), kLightPeach);
     QPushButton* previous =
         Button(frame, "Command6", texts::kCommand6, TwipsRect(1440, 960, 615, 375), kLightPeach);
     LookupButton* show = Lookup(frame, "Command2", texts::kCommand2, TwipsRect(2520, 1320, 1215, 495));
@@ -180,7 +185,8 @@ void MainWindow::BuildSearchFrame() {
     PlatformLook(*searchField_);
     searchField_->installEventFilter(this);
 
-    QPushButton* search = Button(frame, "Command7", texts::kCommand7, TwipsRect(2760, 360, 1095, 375), kLightGrey);
+    QPushButton* search =
+        Button(frame, "Command7", texts::kCommand7, TwipsRect(2760, 360, 1095, 375), kLightGrey);
     search->setFont(MinchoFont(11.25, true));
     connect(search, &QPushButton::clicked, this, &MainWindow::Search);
 }

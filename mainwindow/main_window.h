@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form1, the main window: lookups by issue number, by month and among the extra issues, the search field,
 // and the contents pane that shows the chosen issue's table of contents.
 #pragma once

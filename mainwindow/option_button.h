@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An option button of the extra-issue choice. Qt takes unchecked buttons of an exclusive group out of the
 // Tab chain once one of them has had the focus; here each of the three stays reachable by Tab, so the
 // buttons keep their exclusiveness themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resultswindow/issue_label.h"
 
 #include "calendar/calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One issue label of the results window: "[156]". A click, or Enter or Space when it has the focus, emits
 // Chosen; other keys, tooltips included, go on to the window. It paints its caption itself: a QLabel that
 // takes the focus costs some fifty times more to show, and the window shows 380 of them.

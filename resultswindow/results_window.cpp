@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "resultswindow/results_window.h"
 
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
 #include "resultswindow/issue_label.h"
-#include "widgets/look.h"
 #include "texts/texts.h"
+#include "widgets/look.h"
 #include "widgets/twips.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form2, the results window: a label for every regular issue on a fixed 20 × 19 grid, the labels of the
 // last search's hits visible, and a header naming the string. A click on a label asks for that issue.
 // It has no parent, so the main window can come in front of it.

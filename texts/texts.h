@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text the reader sees or hears, word for word: window titles, captions, what a screen reader says of
 // each control, and the messages. Lines of a message are joined by a single CR, as the system writes them;
 // only the display turns the CR into a visible line break.
@@ -19,33 +20,37 @@ struct Control {
 };
 
 // Form1, the main window.
-inline constexpr Control kForm1{.caption = u"青葉便り 検索システム",
-                                .description = u"号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"};
+inline constexpr Control kForm1{
+    .caption = u"青葉便り 検索システム",
+    .description = u"号番、発行月、増刊・付録から号を選んで目次を見る。全号の目次を検索する"};
 inline constexpr Control kFrame1{.caption = u"号番検索", .description = u"号数を指定して目次を見る"};
-inline constexpr Control kText1{.caption = u"1",
-                                .description = u"見たい号の号数、1から380まで",
-                                .name = u"号番検索　（1～380号）"};
+inline constexpr Control kText1{
+    .caption = u"1", .description = u"見たい号の号数、1から380まで", .name = u"号番検索　（1～380号）"};
 inline constexpr Control kCommand3{.caption = u"+", .description = u"号数を一つ進める"};
 inline constexpr Control kCommand4{.caption = u"-", .description = u"号数を一つ戻す"};
 inline constexpr Control kLabel1{.caption = u"　（1～380号）", .description = u"指定できる号数の範囲"};
 inline constexpr Control kCommand1{.caption = {}, .description = u"号番で目次を見る", .name = u"目次を見る"};
-inline constexpr Control kFrame2{.caption = u"発行月検索", .description = u"発行された年と月を指定して目次を見る"};
+inline constexpr Control kFrame2{.caption = u"発行月検索",
+                                 .description = u"発行された年と月を指定して目次を見る"};
 inline constexpr Control kLabel4{.caption = u"年　　　　　　月", .description = u"下の二つの欄は年と月"};
-inline constexpr Control kCombo1{.caption = u"72",
-                                 .description = u"発行年、二桁で。72から99、00から04まで",
-                                 .name = u"発行月検索　年"};
+inline constexpr Control kCombo1{
+    .caption = u"72", .description = u"発行年、二桁で。72から99、00から04まで", .name = u"発行月検索　年"};
 inline constexpr Control kCombo2{
     .caption = u"09", .description = u"発行月、二桁で。01から12まで", .name = u"発行月検索　月"};
-inline constexpr Control kLabel5{.caption = u"（72.09～04.07）", .description = u"発行期間、72年9月から04年7月まで"};
+inline constexpr Control kLabel5{.caption = u"（72.09～04.07）",
+                                 .description = u"発行期間、72年9月から04年7月まで"};
 inline constexpr Control kCommand5{.caption = u"翌月", .description = u"発行月を一月進める"};
 inline constexpr Control kCommand6{.caption = u"先月", .description = u"発行月を一月戻す"};
-inline constexpr Control kCommand2{.caption = {}, .description = u"発行月で目次を見る", .name = u"目次を見る"};
+inline constexpr Control kCommand2{
+    .caption = {}, .description = u"発行月で目次を見る", .name = u"目次を見る"};
 inline constexpr Control kFrame3{.caption = u"目次検索", .description = u"全号の目次から文字列を探す"};
-inline constexpr Control kText2{.caption = {}, .description = u"探す文字列。Enterで検索する", .name = u"目次検索"};
+inline constexpr Control kText2{
+    .caption = {}, .description = u"探す文字列。Enterで検索する", .name = u"目次検索"};
 inline constexpr Control kCommand7{.caption = u"検索", .description = u"全号の目次から文字列を検索する"};
 inline constexpr Control kFrame4{.caption = u"増刊・付録", .description = u"増刊号と付録を選んで目次を見る"};
 inline constexpr Control kOption1{.caption = u"77.06増刊（55号）", .description = u"1977年6月の増刊、55号"};
-inline constexpr Control kOption2{.caption = u"85.11（156号）付録", .description = u"1985年11月、156号の付録"};
+inline constexpr Control kOption2{.caption = u"85.11（156号）付録",
+                                  .description = u"1985年11月、156号の付録"};
 inline constexpr Control kOption3{.caption = u"03.06増刊", .description = u"2003年6月の特別号"};
 inline constexpr Control kCommand12{
     .caption = {}, .description = u"選んだ増刊・付録の目次を見る", .name = u"目次を見る"};
@@ -61,10 +66,11 @@ inline QString ContentsPlaceholder() {
 }
 
 // Form2, the results window.
-inline constexpr Control kForm2{.caption = u"目次検索結果", .description = u"検索された文字列を目次に含む号の一覧"};
+inline constexpr Control kForm2{.caption = u"目次検索結果",
+                                .description = u"検索された文字列を目次に含む号の一覧"};
 inline constexpr Control kLabel3{.caption = {}, .description = u"見出しの帯", .name = u"目次検索結果"};
-inline constexpr Control kLabel2{.caption = {}, .description = u"検索された文字列と、号番の選び方",
-                                 .name = u"検索結果の見出し"};
+inline constexpr Control kLabel2{
+    .caption = {}, .description = u"検索された文字列と、号番の選び方", .name = u"検索結果の見出し"};
 
 // The header of a search with hits: three lines joined by single CRs.
 inline QString ResultsHeader(QStringView needle) {

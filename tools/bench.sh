@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the benchmark program, runs it under Xvfb (as a reader's X server would show the windows) and
 # writes its table to bench/results.md. Usage: bash tools/bench.sh [RUNS]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test: a normal build with warnings as errors,
 # then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything that blocks or makes a noise goes through here, so tests can record it instead.
 // Message texts are the system's own, lines joined by a single CR.
 #pragma once

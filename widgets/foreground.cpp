@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/foreground.h"
 
 #include <QWidget>

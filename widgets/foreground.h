@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bringing a window in front of the others and making it the active one. What really happens is up to the
 // window manager, so this is a seam: tests record which window was asked for.
 #pragma once

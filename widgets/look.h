@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colours and fonts shared by the two windows.
 #pragma once
 

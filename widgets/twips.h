@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both windows are laid out in twips; every geometry goes through here. 1440 twips make an inch of 96
 // logical pixels, so 15 twips make a pixel; Qt's high-DPI scaling takes it from there.
 #pragma once

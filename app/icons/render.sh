@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Redraws the committed PNG and ICO icons from aoba-search.svg, so that building needs no SVG renderer.
 # Run it after changing the SVG; it needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 set -eu

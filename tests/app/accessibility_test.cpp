@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader finds in both windows.
 #include "resultswindow/issue_label.h"
+#include "resultswindow/results_window.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/recording_foreground.h"
-#include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calendar/calendar.h"
 #include "calendar/header_line.h"
 #include "tests/support/month_lookup_text.h"

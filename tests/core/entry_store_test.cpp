@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "calendar/calendar.h"
-#include "core/entry_store.h"
 #include "calendar/header_line.h"
+#include "core/entry_store.h"
 
 #include <QTest>
 

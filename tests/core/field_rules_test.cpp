@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/field_rules.h"
 #include "tests/support/month_lookup_text.h"
 

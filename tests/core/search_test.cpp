@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every rule that reads a field's text, fed arbitrary UTF-16, checked against properties rather than
 // examples. Input layout: one unit picks a catalogue entry, one unit says where the text splits into two
 // fields, the rest is the text. A broken property aborts, which stops libFuzzer and the driver alike.
@@ -47,7 +48,7 @@ std::optional<double> Reference(QStringView text, bool& unsure) {
     for (QChar c : text) {
         char16_t u = c.unicode();
         if ((u >= u'０' && u <= u'９') || u == u'＋' || u == u'－' || u == u'．')
-            u = static_cast<char16_t>(u - 0xFEE0);  // the full-width forms sit at a fixed distance
+            u = static_cast<char16_t>(u - 0xFEE0); // the full-width forms sit at a fixed distance
         const bool sign = (u == u'+' || u == u'-') && ascii.empty();
         const bool firstPoint = u == u'.' && !point;
         if (u >= u'0' && u <= u'9')
@@ -269,7 +270,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(units.data(), data, units.size() * 2);
     const char16_t entryUnit = units.size() > 0 ? units[0] : 0;
     const char16_t splitUnit = units.size() > 1 ? units[1] : 0;
-    const QStringView text = units.size() > 2 ? QStringView(units.data() + 2, units.size() - 2) : QStringView();
+    const QStringView text =
+        units.size() > 2 ? QStringView(units.data() + 2, units.size() - 2) : QStringView();
     const qsizetype split = splitUnit % (text.size() + 1);
     const QStringView first = text.first(split);
     const QStringView second = text.sliced(split);

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Runs the fuzz target as an ordinary test, without libFuzzer: a bounded number of inputs from a seeded
 // generator that favours what the field rules care about (numbers in both widths, signs, points, spaces,
 // line ends, surrogates, pieces of real entries, a few very long texts).
 //
-//   field_text_random [COUNT]               COUNT inputs (default 12000, or AOBA_FUZZ_INPUTS), seed AOBA_FUZZ_SEED
-//   field_text_random --corpus DIR [COUNT]  writes the inputs to DIR instead, to seed libFuzzer
-//   field_text_random FILE...               replays saved inputs, such as libFuzzer's crash files
+//   field_text_random [COUNT]               COUNT inputs (default 12000, or AOBA_FUZZ_INPUTS), seed
+//   AOBA_FUZZ_SEED field_text_random --corpus DIR [COUNT]  writes the inputs to DIR instead, to seed
+//   libFuzzer field_text_random FILE...               replays saved inputs, such as libFuzzer's crash files
 // With AOBA_FUZZ_KEEP=PATH each input is written to PATH before it runs, so a crash leaves it behind.
 #include "tests/fuzz/random_text.h"
 
@@ -28,15 +29,14 @@ std::u16string Input(Rng& rng) {
     std::u16string text;
     std::size_t split = 0;
     switch (Below(rng, 8)) {
-    case 0:
-        text = YearAndMonth(rng, split);
-        break;
-    case 1:  // two numbers of any kind
+    case 0: text = YearAndMonth(rng, split); break;
+    case 1: // two numbers of any kind
         text = Number(rng);
         split = text.size();
         text += Number(rng);
         break;
-    case 2: case 3:  // a piece of the chosen entry, to search for
+    case 2:
+    case 3: // a piece of the chosen entry, to search for
         text = Snippet(rng, entry);
         split = Below(rng, text.size() + 1);
         break;
@@ -46,7 +46,7 @@ std::u16string Input(Rng& rng) {
         split = Below(rng, text.size() + 1);
         break;
     }
-    if (rng() % 150 == 0) {  // very long: the same piece again and again
+    if (rng() % 150 == 0) { // very long: the same piece again and again
         const std::u16string unit = text.empty() ? Piece(rng) : text;
         const std::size_t length = Below(rng, 100000) + 1;
         text.clear();

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: MIT
 // One main window driven by a seeded stream of reader actions: typing, editing keys, pasting, input-method
 // commits, every button and option, the results labels, closing the results window, searching. After each
 // step the windows must be in a state the rules explain. AOBA_SESSION_STEPS and AOBA_SESSION_SEED set the
 // length and the seed; the seed is printed so a failing session can be replayed.
 #include "resultswindow/issue_label.h"
+#include "resultswindow/results_window.h"
 #include "tests/fuzz/random_text.h"
 #include "tests/fuzz/reader_model.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/recording_foreground.h"
-#include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QClipboard>
@@ -30,7 +31,9 @@ using aoba::ResultsWindow;
 
 namespace {
 
-QString Q(const std::u16string& text) { return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString FieldText(QWidget* field) {
     if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -42,7 +45,7 @@ QString FieldText(QWidget* field) {
 struct Expect {
     QStringList said;
     std::optional<int> shows = std::nullopt;
-    QWidget* filtered = nullptr;  // a numeric field typed into: no refused character may reach it
+    QWidget* filtered = nullptr; // a numeric field typed into: no refused character may reach it
     qsizetype refusedBefore = 0;
 };
 
@@ -52,7 +55,8 @@ qsizetype Refused(const QString& text) {
 
 class Session {
 public:
-    explicit Session(std::uint64_t seed) : rng_(seed) {
+    explicit Session(std::uint64_t seed)
+        : rng_(seed) {
         window_.show();
         shownTexts_.insert(Shown(window_), 0);
         for (int n = 1; n <= aoba::kEntryCount; ++n)
@@ -77,7 +81,8 @@ public:
         for (const QString& s : said)
             if (!expect.said.contains(s))
                 return QStringLiteral("unexpected feedback: ") + s;
-        const bool refused = std::any_of(said.begin(), said.end(), [](const QString& s) { return s.startsWith(u"warn"); });
+        const bool refused =
+            std::any_of(said.begin(), said.end(), [](const QString& s) { return s.startsWith(u"warn"); });
         if (expect.shows && !refused && shown != EntryAsShown(*expect.shows))
             return QStringLiteral("entry %1 was not shown").arg(*expect.shows);
         if ((refused || !expect.shows) && shown != shownBefore)
@@ -97,7 +102,9 @@ private:
         static const QStringList kBeep{QStringLiteral("beep")};
         QWidget* f = Field();
         switch (Below(rng_, 12)) {
-        case 0: case 1: case 2: {  // typing, one key press per unit
+        case 0:
+        case 1:
+        case 2: { // typing, one key press per unit
             const QString typed = AnyText();
             description = QStringLiteral("type %1 into %2").arg(typed, f->objectName());
             ++tally_[QStringLiteral("type")];
@@ -108,21 +115,34 @@ private:
             }
             return expect;
         }
-        case 3: {  // an editing key; Enter in the search field searches
+        case 3: { // an editing key; Enter in the search field searches
             static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
-                {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Right, {}},
-                {Qt::Key_Up, {}}, {Qt::Key_Down, {}}, {Qt::Key_Return, {}}, {Qt::Key_Enter, {}},
-                {Qt::Key_Escape, {}}, {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
-                {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}};
+                {Qt::Key_Backspace, {}},
+                {Qt::Key_Delete, {}},
+                {Qt::Key_Left, {}},
+                {Qt::Key_Right, {}},
+                {Qt::Key_Up, {}},
+                {Qt::Key_Down, {}},
+                {Qt::Key_Return, {}},
+                {Qt::Key_Enter, {}},
+                {Qt::Key_Escape, {}},
+                {Qt::Key_A, Qt::ControlModifier},
+                {Qt::Key_C, Qt::ControlModifier},
+                {Qt::Key_V, Qt::ControlModifier},
+                {Qt::Key_X, Qt::ControlModifier},
+                {Qt::Key_Z, Qt::ControlModifier}};
             const auto [key, modifiers] = kKeys[Below(rng_, std::size(kKeys))];
-            description = QStringLiteral("key %1/%2 in %3").arg(int{key}, 0, 16).arg(modifiers.toInt()).arg(f->objectName());
+            description = QStringLiteral("key %1/%2 in %3")
+                              .arg(int{key}, 0, 16)
+                              .arg(modifiers.toInt())
+                              .arg(f->objectName());
             ++tally_[QStringLiteral("key")];
             const bool searches = f == fields_[3] && (key == Qt::Key_Return || key == Qt::Key_Enter);
             const QString needle = FieldText(f);
             QTest::keyClick(f, key, modifiers);
             return searches ? Searched(needle) : Expect{kBeep};
         }
-        case 4: {  // pasting, through the clipboard or straight into the field
+        case 4: { // pasting, through the clipboard or straight into the field
             const QString pasted = AnyText();
             description = QStringLiteral("paste %1 into %2").arg(pasted, f->objectName());
             ++tally_[QStringLiteral("paste")];
@@ -149,7 +169,8 @@ private:
             QApplication::sendEvent(f, &event);
             return expect;
         }
-        case 6: case 7: return ClickButton(description);
+        case 6:
+        case 7: return ClickButton(description);
         case 8: {
             const int option = 1 + static_cast<int>(Below(rng_, 3));
             description = QStringLiteral("click Option%1").arg(option);
@@ -203,7 +224,8 @@ private:
         const QString needle = FieldText(fields_[3]);
         bool options[3];
         for (int i = 0; i < 3; ++i)
-            options[i] = Control<QRadioButton>(window_, qPrintable(QStringLiteral("Option%1").arg(i + 1)))->isChecked();
+            options[i] = Control<QRadioButton>(window_, qPrintable(QStringLiteral("Option%1").arg(i + 1)))
+                             ->isChecked();
         Click(window_, qPrintable(button));
 
         const auto warn = [](const QString& text) { return QStringList{expected::Warned(text)}; };
@@ -229,7 +251,7 @@ private:
         }
         if (button == u"Command7")
             return Searched(needle);
-        return {{QStringLiteral("beep")}};  // stepping a month past 12 is corrected with a beep
+        return {{QStringLiteral("beep")}}; // stepping a month past 12 is corrected with a beep
     }
 
     Expect Search(QString& description) {
@@ -243,7 +265,8 @@ private:
         field->setText(needle);
         needle = field->text();
         const bool enter = rng_() % 2;
-        description = QStringLiteral("search %1 with %2").arg(needle, enter ? QStringLiteral("Enter") : QStringLiteral("Command7"));
+        description = QStringLiteral("search %1 with %2")
+                          .arg(needle, enter ? QStringLiteral("Enter") : QStringLiteral("Command7"));
         ++tally_[QStringLiteral("search")];
         if (enter)
             QTest::keyClick(field, Qt::Key_Return);
@@ -254,7 +277,7 @@ private:
 
     // What the window must show after a search for needle.
     Expect Searched(const QString& needle) {
-        if (!exists_) {  // created now: every label captioned and visible, no header yet
+        if (!exists_) { // created now: every label captioned and visible, no header yet
             exists_ = true;
             visible_.set();
             header_.clear();
@@ -285,7 +308,9 @@ private:
             return QStringLiteral("the header is [%1], expected [%2]").arg(results->Header(), header_);
         for (IssueLabel* label : results->findChildren<IssueLabel*>())
             if (label->isHidden() == visible_[static_cast<std::size_t>(label->Issue() - 1)])
-                return QStringLiteral("label %1 is %2").arg(label->Issue()).arg(label->isHidden() ? u"hidden" : u"visible");
+                return QStringLiteral("label %1 is %2")
+                    .arg(label->Issue())
+                    .arg(label->isHidden() ? u"hidden" : u"visible");
         return {};
     }
 
@@ -318,7 +343,8 @@ private Q_SLOTS:
     void everyStepLeavesAnExplainableWindow() {
         const std::uint64_t seed = Setting("AOBA_SESSION_SEED", 0xa0ba);
         const std::uint64_t steps = Setting("AOBA_SESSION_STEPS", 4000);
-        qInfo("seed %#llx, %llu steps", static_cast<unsigned long long>(seed), static_cast<unsigned long long>(steps));
+        qInfo("seed %#llx, %llu steps", static_cast<unsigned long long>(seed),
+              static_cast<unsigned long long>(steps));
         QStringList recent;
         {
             Session session(seed);
@@ -329,7 +355,9 @@ private Q_SLOTS:
                 if (recent.size() > 8)
                     recent.removeFirst();
                 QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("seed %1, step %2: %3\nlast steps:\n%4")
-                                                         .arg(seed).arg(i).arg(wrong, recent.join(u'\n'))));
+                                                         .arg(seed)
+                                                         .arg(i)
+                                                         .arg(wrong, recent.join(u'\n'))));
             }
             QString tally;
             for (const auto& [kind, count] : session.Tally())

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seeded random texts of the kinds the fields meet: numbers in both widths with signs, points and spaces,
 // line ends, surrogates, stray units, and pieces of real entries.
 #pragma once
@@ -16,7 +17,9 @@ namespace random_text {
 
 using Rng = std::mt19937_64;
 
-inline std::size_t Below(Rng& rng, std::size_t n) { return static_cast<std::size_t>(rng() % n); }
+inline std::size_t Below(Rng& rng, std::size_t n) {
+    return static_cast<std::size_t>(rng() % n);
+}
 
 inline char16_t Digit(Rng& rng) {
     const auto d = static_cast<char16_t>(Below(rng, 10));
@@ -44,8 +47,23 @@ inline std::u16string Written(Rng& rng, const std::string& digits) {
 
 // A number near the values the rules turn on, or one of many digits.
 inline std::u16string Number(Rng& rng) {
-    static const char* const kInteresting[] = {"0", "1", "9", "12", "13", "55", "72", "73", "77", "99", "100",
-                                               "104", "380", "381", "2147483647", "2147483648", "9007199254740993"};
+    static const char* const kInteresting[] = {"0",
+                                               "1",
+                                               "9",
+                                               "12",
+                                               "13",
+                                               "55",
+                                               "72",
+                                               "73",
+                                               "77",
+                                               "99",
+                                               "100",
+                                               "104",
+                                               "380",
+                                               "381",
+                                               "2147483647",
+                                               "2147483648",
+                                               "9007199254740993"};
     std::string digits;
     switch (Below(rng, 4)) {
     case 0: digits = kInteresting[Below(rng, std::size(kInteresting))]; break;
@@ -63,7 +81,9 @@ inline std::u16string Number(Rng& rng) {
 inline std::u16string YearAndMonth(Rng& rng, std::size_t& split) {
     static const std::size_t kTurns[] = {72, 73, 74, 77, 85, 99, 100, 103, 104};
     const std::size_t kind = Below(rng, 4);
-    const std::size_t year = kind < 2 ? kTurns[Below(rng, std::size(kTurns))] : kind == 2 ? 72 + Below(rng, 33) : Below(rng, 110);
+    const std::size_t year = kind < 2    ? kTurns[Below(rng, std::size(kTurns))]
+                             : kind == 2 ? 72 + Below(rng, 33)
+                                         : Below(rng, 110);
     std::string digits = std::to_string(year % 100);
     if (digits.size() == 1 && rng() % 2)
         digits.insert(0, 1, '0');
@@ -77,7 +97,8 @@ inline std::u16string Snippet(Rng& rng, int entry) {
     const auto at = static_cast<qsizetype>(Below(rng, static_cast<std::size_t>(text.size())));
     const auto length = std::min<qsizetype>(static_cast<qsizetype>(Below(rng, 40)) + 1, text.size() - at);
     const QStringView piece = text.sliced(at, length);
-    return std::u16string(reinterpret_cast<const char16_t*>(piece.utf16()), static_cast<std::size_t>(piece.size()));
+    return std::u16string(reinterpret_cast<const char16_t*>(piece.utf16()),
+                          static_cast<std::size_t>(piece.size()));
 }
 
 inline std::u16string Piece(Rng& rng) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a reader is promised, restated in the test's own terms, so a randomised test does not use the
 // program's rules as its own oracle: which keys the numeric fields take, how a typed number is read, which
 // issue a number or a month names, and which issues hold a string.
@@ -103,7 +104,8 @@ inline MonthOutcome IssueOfMonth(const QString& yearText, const QString& monthTe
     if (year == 73.0F) {
         if (*month < 4)
             return {MonthOutcome::NotPublished};
-        return *month <= 380 ? MonthOutcome{MonthOutcome::Issue, *month} : MonthOutcome{MonthOutcome::OutOfPeriod};
+        return *month <= 380 ? MonthOutcome{MonthOutcome::Issue, *month}
+                             : MonthOutcome{MonthOutcome::OutOfPeriod};
     }
     // Months since December 1899 count the issues: 74/01 is 74 × 12 + 1 + 325 − 1200 = 14, one too many
     // before the supplement.

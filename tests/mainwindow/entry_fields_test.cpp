@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three numeric fields as a reader types into them, and the four stepping buttons.
 #include "tests/support/recording_feedback.h"
 #include "tests/support/recording_foreground.h"

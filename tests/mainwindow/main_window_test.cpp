@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/recording_foreground.h"

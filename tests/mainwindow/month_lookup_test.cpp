@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Show by publication month, as the reader does it.
 #include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
@@ -53,10 +54,8 @@ private Q_SLOTS:
             << QStringLiteral("04") << QStringLiteral("08") << 0 << expected::kOutOfPeriod;
         QTest::newRow("7/7 is year 7")
             << QStringLiteral("7") << QStringLiteral("7") << 0 << expected::kOutOfPeriod;
-        QTest::newRow("empty year") << QString() << QStringLiteral("09") << 0
-                                    << expected::kOutOfPeriod;
-        QTest::newRow("empty month") << QStringLiteral("85") << QString() << 0
-                                     << expected::kOutOfPeriod;
+        QTest::newRow("empty year") << QString() << QStringLiteral("09") << 0 << expected::kOutOfPeriod;
+        QTest::newRow("empty month") << QStringLiteral("85") << QString() << 0 << expected::kOutOfPeriod;
         QTest::newRow("pasted letters")
             << QStringLiteral("abc") << QStringLiteral("09") << 0 << expected::kOutOfPeriod;
     }

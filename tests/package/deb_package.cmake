@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds the .deb and checks what a reader's apt sees: name, version, the libraries found by dpkg-shlibdeps
 # plus the fonts the program asks for by name, and every file under /usr.
 cmake_minimum_required(VERSION 3.25)

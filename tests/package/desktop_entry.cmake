@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Reads one key of the [Desktop Entry] group (the only group the entry has).
 # file(STRINGS) is not used: it would split values such as Categories at their semicolons.
 function(desktop_entry_value file key out)

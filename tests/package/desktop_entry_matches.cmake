@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The desktop entry must start the program by its installed name (through PATH, so the entry works for any
 # prefix), and its file name must be the desktop file name the program announces, or a desktop cannot tie the
 # running window to the entry's name and icon.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the Runtime component into a scratch prefix and checks that exactly the program, its desktop entry
 # and its icons land where a freedesktop desktop looks for them, the icons at the sizes their folders claim.
 cmake_minimum_required(VERSION 3.25)

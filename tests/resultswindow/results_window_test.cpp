@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The search as the reader runs it, and the results window it fills.
 #include "core/catalogue_search.h"
 #include "resultswindow/issue_label.h"
+#include "resultswindow/results_window.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/recording_foreground.h"
-#include "resultswindow/results_window.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QAccessible>
@@ -205,11 +206,13 @@ private Q_SLOTS:
     void headerQuotesTheStringOnItsSecondLine() {
         Search(kWithHits);
         QCOMPARE(Results()->Header(),
-                 QStringLiteral("検索された文字列\r　　　　　『56号』　　　は、\r"
-                                "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
+                 QStringLiteral(
+                     "検索された文字列\r　　　　　『56号』　　　は、\r"
+                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
         QCOMPARE(Control<QLabel>(*Results(), "Label2")->text(),
-                 QStringLiteral("検索された文字列\n　　　　　『56号』　　　は、\n"
-                                "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
+                 QStringLiteral(
+                     "検索された文字列\n　　　　　『56号』　　　は、\n"
+                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
     }
 
     void keyboardReachesAndOpensTheLabels() {

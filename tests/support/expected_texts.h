@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text the reader sees or hears, copied here character for character. The tests compare what the
 // windows show and say with this table, never with the program's own constants, so a wrong character in
 // the program fails a test. Lines of a message are joined by a single CR.
@@ -38,9 +39,10 @@ inline const QString kPlaceholderAsShown =
 // Refusals (exclamation icon, OK, empty title).
 inline const QString kIssueNumberOutOfRange =
     QStringLiteral("青葉便りの発行は380号までです。\r1から380の間の号数を指定してください。");
-inline const QString kNoExtraIssueChosen = QStringLiteral("どの増刊・付録号を見るのかチェックを入れてください。");
-inline const QString kNotPublished =
-    QStringLiteral("青葉便りは72年12月から73年3月の間は発行されていません。\rそれ以外の発行月を指定してください。");
+inline const QString kNoExtraIssueChosen =
+    QStringLiteral("どの増刊・付録号を見るのかチェックを入れてください。");
+inline const QString kNotPublished = QStringLiteral(
+    "青葉便りは72年12月から73年3月の間は発行されていません。\rそれ以外の発行月を指定してください。");
 inline const QString kOutOfPeriod =
     QStringLiteral("青葉便りの発行期間は72年9月から04年7月までです。\rその間の発行月を指定してください。");
 inline const QString kEmptySearch = QStringLiteral("目次を検索するための文字列を入力してください。");
@@ -52,7 +54,8 @@ inline const QString kNoHits = QStringLiteral("検索された文字列が含ま
 // The results window's header after a search for needle.
 inline QString ResultsHeader(const QString& needle) {
     return QStringLiteral("検索された文字列\r　　　　　『") + needle +
-           QStringLiteral("』　　　は、\r以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）");
+           QStringLiteral("』　　　は、\r以下の号の目次で発見されました。（号番をクリックすると、その号の目次"
+                          "が表示されます）");
 }
 
 // What the recording feedback writes down for a refusal and for the no-hits notice.

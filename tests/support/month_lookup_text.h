@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A month lookup as readable text, so a failing comparison says what came out.
 #pragma once
 

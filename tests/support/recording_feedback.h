@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stands in for message boxes and the beep: records what the program said, in order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stands in for raising and activating windows: records which window was asked for, by its control name.
 #pragma once
 

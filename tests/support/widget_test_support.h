@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // What the widget tests share: the start-up the program does, and reading the main window as a user sees it.
 #pragma once
 
 #include "core/entry_store.h"
-#include "widgets/look.h"
 #include "mainwindow/main_window.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

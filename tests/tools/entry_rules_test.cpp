@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/entry_rules.h"
 
@@ -50,17 +51,21 @@ private Q_SLOTS:
             << 382
             << Entry({QStringLiteral("2003年６月特別号"), QStringLiteral("　　（特集）"), {}, kArticle});
         QTest::newRow("1 dated to the day") << 1 << Entry({QStringLiteral("1972年9.15. １号"), {}, kArticle});
-        QTest::newRow("2 in its dotted form") << 2 << Entry({QStringLiteral("1972.10.20. ２号"), {}, kArticle});
+        QTest::newRow("2 in its dotted form")
+            << 2 << Entry({QStringLiteral("1972.10.20. ２号"), {}, kArticle});
         QTest::newRow("28 with its publisher at once")
             << 28 << Entry({QStringLiteral("1975年４月　28号（発行・会）"), {}, kArticle});
         QTest::newRow("30 with its notice")
-            << 30 << Entry({QStringLiteral("1975年６月　30号　（今号より、毎月一回・５日発行）"), {}, kArticle});
+            << 30
+            << Entry({QStringLiteral("1975年６月　30号　（今号より、毎月一回・５日発行）"), {}, kArticle});
         QTest::newRow("35 with editor and publisher")
             << 35 << Entry({QStringLiteral("1975年11月　35号　（編集　某　発行　会）"), {}, kArticle});
         QTest::newRow("42 with a publisher without parentheses")
             << 42 << Entry({QStringLiteral("1976年６月　42号　発行　会"), {}, kArticle});
-        QTest::newRow("89 with its price") << 89 << Entry({QStringLiteral("1980年４月　89号（定価 200円）"), {}, kArticle});
-        QTest::newRow("380, the last") << 380 << Entry({QStringLiteral("2004年７月 380号（終刊号）"), {}, kArticle});
+        QTest::newRow("89 with its price")
+            << 89 << Entry({QStringLiteral("1980年４月　89号（定価 200円）"), {}, kArticle});
+        QTest::newRow("380, the last")
+            << 380 << Entry({QStringLiteral("2004年７月 380号（終刊号）"), {}, kArticle});
         QStringList longest{kHeader55, {}};
         while (longest.size() < 56)
             longest << kArticle;
@@ -116,12 +121,14 @@ private Q_SLOTS:
         QTest::newRow("156付録 followed by a letter")
             << 381 << Entry({QStringLiteral("1985年11月 156付録X"), {}, kArticle}) << "header" << 1;
         QTest::newRow("特別号 followed by a letter")
-            << 382 << Entry({QStringLiteral("2003年６月特別号X"), QStringLiteral("　　（特集）"), {}, kArticle})
+            << 382
+            << Entry({QStringLiteral("2003年６月特別号X"), QStringLiteral("　　（特集）"), {}, kArticle})
             << "header" << 1;
         QTest::newRow("380 with more after （終刊号）")
             << 380 << Entry({QStringLiteral("2004年７月 380号（終刊号）X"), {}, kArticle}) << "header" << 1;
         QTest::newRow("89 with more after its price")
-            << 89 << Entry({QStringLiteral("1980年４月　89号（定価 200円）X"), {}, kArticle}) << "header" << 1;
+            << 89 << Entry({QStringLiteral("1980年４月　89号（定価 200円）X"), {}, kArticle}) << "header"
+            << 1;
         QTest::newRow("28 with U+3000 before its note")
             << 28 << Entry({QStringLiteral("1975年４月　28号　（発行・会）"), {}, kArticle}) << "header" << 1;
         QTest::newRow("28 with a note outside parentheses")

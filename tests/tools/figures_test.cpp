@@ -1,5 +1,6 @@
-#include "tools/entry_check/cp932.h"
+// SPDX-License-Identifier: MIT
 #include "tools/checker/figures.h"
+#include "tools/entry_check/cp932.h"
 
 #include <QTest>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the specimen generator into a fresh folder and compares every file with data/ byte for byte.
 # -DPYTHON=… -DSOURCE_DIR=… -DWORK_DIR=…
 file(REMOVE_RECURSE ${WORK_DIR})

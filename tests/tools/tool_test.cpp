@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built aoba-catalogue-check on the shipped catalogue and on copies of it with one fault each.
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real Foreground: a window asked for comes back from being minimised, is raised and becomes active.
 #include "widgets/foreground.h"
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // aoba-catalogue-check: checks a folder of the 382 entry files, or imports code page 932 texts into data/.
 // Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures), 2 bad usage.
 #include "calendar/calendar.h"
+#include "tools/checker/figures.h"
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/entry_files.h"
-#include "tools/checker/figures.h"
 #include "tools/entry_check/utf8.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/checker/figures.h"
 
 #include "tools/entry_check/cp932.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures of a catalogue: sizes, line kinds and telling strings, counted over the 382 texts and set
 // beside the values the real catalogue has. A difference is a hint for the maintainer, not an error.
 #pragma once

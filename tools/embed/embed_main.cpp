@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // aoba-embed DATA_DIR OUTPUT_DIR
 // Checks the 382 entry files and writes them as UTF-16 literals into OUTPUT_DIR/entry_store_data.cpp, with
 // their declaration in entry_store_data.h, so the program holds its catalogue without reading or decoding

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Code page 932 (the Windows table), for the maintainer tools only: glibc iconv's CP932, or the system's
 // own conversion on Windows. Converters best-fit some characters that are not in the table (iconv takes
 // U+301C, U+2212, ¢ …), so a character belongs to the repertoire only when encoding and decoding it gives

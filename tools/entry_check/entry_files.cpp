@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/entry_check/entry_files.h"
 
 #include "tools/entry_check/cp932.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a folder of entry files, 001.txt … 382.txt, in UTF-8 or code page 932.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The structural rules every catalogue entry must keep. A broken rule is an error: the build refuses the
 // data and the checker reports it with file, line and rule.
 #pragma once

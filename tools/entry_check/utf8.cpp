@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/entry_check/utf8.h"
 
 #include <cstdint>

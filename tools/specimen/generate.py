@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Write the specimen catalogue, data/001.txt .. data/382.txt.
 
 The header lines are the true ones; the bodies are invented tables of contents
