@@ -2,9 +2,8 @@
 // What a screen reader finds in both windows.
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
-#include "tests/support/recording_feedback.h"
-#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -32,22 +31,13 @@ const char* const kControls[] = {"Frame1",   "Text1",    "Command3", "Command4",
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<RecordingFeedback> feedback_;
-    std::unique_ptr<RecordingForeground> foreground_;
-    std::unique_ptr<aoba::MainWindow> window_;
 
 private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
-    void init() {
-        feedback_ = std::make_unique<RecordingFeedback>();
-        foreground_ = std::make_unique<RecordingForeground>();
-        window_ = std::make_unique<aoba::MainWindow>(*feedback_, *foreground_);
-        window_->show();
-    }
+    void init() { OpenWindow(); }
 
     void cleanup() { window_.reset(); }
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The three numeric fields as a reader types into them, and the four stepping buttons.
-#include "tests/support/recording_feedback.h"
-#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -44,12 +43,8 @@ void Clear(QWidget* field) {
 
 } // namespace
 
-class EntryFieldsTest : public QObject {
+class EntryFieldsTest : public QObject, WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<RecordingFeedback> feedback_;
-    std::unique_ptr<RecordingForeground> foreground_;
-    std::unique_ptr<MainWindow> window_;
 
     QWidget* Field(const QString& name) const { return Control(*window_, qPrintable(name)); }
     QLineEdit* Issue() const { return Control<QLineEdit>(*window_, "Text1"); }
@@ -67,10 +62,7 @@ private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
     void init() {
-        feedback_ = std::make_unique<RecordingFeedback>();
-        foreground_ = std::make_unique<RecordingForeground>();
-        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
-        window_->show();
+        OpenWindow();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/expected_texts.h"
-#include "tests/support/recording_feedback.h"
-#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -18,12 +17,8 @@
 
 using aoba::MainWindow;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<RecordingFeedback> feedback_;
-    std::unique_ptr<RecordingForeground> foreground_;
-    std::unique_ptr<MainWindow> window_;
 
     QString placeholder_;
 
@@ -31,10 +26,7 @@ private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
     void init() {
-        feedback_ = std::make_unique<RecordingFeedback>();
-        foreground_ = std::make_unique<RecordingForeground>();
-        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
-        window_->show();
+        OpenWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         placeholder_ = Shown(*window_);
     }

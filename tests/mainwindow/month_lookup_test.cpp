@@ -1,30 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Show by publication month, as the reader does it.
 #include "tests/support/expected_texts.h"
-#include "tests/support/recording_feedback.h"
-#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
 
 #include <QComboBox>
 
 #include <memory>
 
-class MonthLookupTest : public QObject {
+class MonthLookupTest : public QObject, WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<RecordingFeedback> feedback_;
-    std::unique_ptr<RecordingForeground> foreground_;
-    std::unique_ptr<aoba::MainWindow> window_;
 
 private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
-    void init() {
-        feedback_ = std::make_unique<RecordingFeedback>();
-        foreground_ = std::make_unique<RecordingForeground>();
-        window_ = std::make_unique<aoba::MainWindow>(*feedback_, *foreground_);
-        window_->show();
-    }
+    void init() { OpenWindow(); }
 
     void cleanup() { window_.reset(); }
 

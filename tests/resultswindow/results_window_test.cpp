@@ -4,9 +4,8 @@
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/expected_texts.h"
-#include "tests/support/recording_feedback.h"
-#include "tests/support/recording_foreground.h"
 #include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -52,12 +51,8 @@ const QString kInEveryIssue = QStringLiteral("号");
 
 } // namespace
 
-class ResultsWindowTest : public QObject {
+class ResultsWindowTest : public QObject, WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<RecordingFeedback> feedback_;
-    std::unique_ptr<RecordingForeground> foreground_;
-    std::unique_ptr<MainWindow> window_;
 
     void Search(const QString& needle) {
         Control<QLineEdit>(*window_, "Text2")->setText(needle);
@@ -69,10 +64,7 @@ private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
     void init() {
-        feedback_ = std::make_unique<RecordingFeedback>();
-        foreground_ = std::make_unique<RecordingForeground>();
-        window_ = std::make_unique<MainWindow>(*feedback_, *foreground_);
-        window_->show();
+        OpenWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
 
