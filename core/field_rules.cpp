@@ -5,6 +5,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
+
 namespace aoba {
 
 namespace {
@@ -87,6 +90,31 @@ std::optional<MonthFields> SteppedMonth(QStringView yearText, QStringView monthT
     fields.year = TwoDigits(fields.year);
     fields.month = TwoDigits(fields.month);
     return fields;
+}
+
+QStringList ListItems(NumberList list) {
+    const int first = list == NumberList::Years ? 72 : 1;
+    const int last = list == NumberList::Years ? 104 : 12;
+    QStringList items;
+    for (int value = first; value <= last; ++value)
+        items << QStringLiteral("%1").arg(value % 100, 2, 10, QLatin1Char('0'));
+    return items;
+}
+
+std::optional<double> PlaceInList(QStringView text, NumberList list) {
+    std::optional<double> value = ReadNumber(text);
+    if (!value)
+        return std::nullopt;
+    const bool years = list == NumberList::Years;
+    // A two-digit year below 72 names a year of the 2000s, after 99.
+    if (years && *value >= 0 && *value < 72)
+        *value += 100;
+    const double first = years ? 72 : 1;
+    const double count = years ? 33 : 12;
+    const double index = *value - first;
+    if (index == std::floor(index) && index >= 0 && index < count)
+        return index;
+    return std::clamp(std::floor(index) + 1, 0.0, count) - 0.5;
 }
 
 } // namespace aoba

@@ -6,6 +6,7 @@
 #include "calendar/calendar.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -40,5 +41,16 @@ struct MonthFields {
 // The year and month fields after the next- or previous-month button; nothing when either field is empty
 // or no number. Going back passes through month "00", which names December of the year before.
 std::optional<MonthFields> SteppedMonth(QStringView yearText, QStringView monthText, Step step);
+
+// The drop-down lists of the year and month fields: two-digit numbers in the order of what they name. The
+// years run 72..99 and then 00..04, which the calendar reads as 100..104; the months 01..12.
+enum class NumberList { Years, Months };
+QStringList ListItems(NumberList list);
+
+// Where a field's text stands in its list, for the list to open on and the arrow keys to step from: the
+// index of the item that names the same number ("9" is "09", "100" is "00"); for a number between two
+// items or beyond them, the index of the next item minus one half (-0.5 before the first); nothing for a
+// text that is no number.
+std::optional<double> PlaceInList(QStringView text, NumberList list);
 
 } // namespace aoba

@@ -49,7 +49,7 @@ void PaintLookupPicture(QPainter& painter, QPointF origin) {
 }
 
 LookupButton::LookupButton(QWidget* parent)
-    : QPushButton(parent) {}
+    : CommandButton(parent) {}
 
 void LookupButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

@@ -2,7 +2,7 @@
 // The picture button of the three lookups: 目次を見る in dark slanted lettering on orange.
 #pragma once
 
-#include <QPushButton>
+#include "mainwindow/command_button.h"
 
 class QPainter;
 
@@ -14,7 +14,7 @@ inline constexpr QSize kLookupPictureSize{86, 28};
 // so it stays crisp at any device pixel ratio.
 void PaintLookupPicture(QPainter& painter, QPointF origin);
 
-class LookupButton final : public QPushButton {
+class LookupButton final : public CommandButton {
     Q_OBJECT
 
 public:

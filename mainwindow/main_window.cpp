@@ -3,8 +3,10 @@
 
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "mainwindow/command_button.h"
 #include "mainwindow/digit_filter.h"
 #include "mainwindow/lookup_button.h"
+#include "mainwindow/number_combo.h"
 #include "mainwindow/option_button.h"
 #include "resultswindow/results_window.h"
 #include "texts/texts.h"
@@ -58,7 +60,7 @@ QLabel* Caption(QWidget* parent, const char* name, const texts::Control& text, Q
 
 QPushButton* Button(QWidget* parent, const char* name, const texts::Control& text, QRect geometry,
                     const QColor& face) {
-    auto* button = Place<QPushButton>(parent, name, geometry);
+    auto* button = Place<CommandButton>(parent, name, geometry);
     button->setText(text.caption.toString());
     Describe(*button, text);
     button->setFont(DefaultFont());
@@ -80,27 +82,17 @@ void PlatformLook(QWidget& field) {
     field.setFont(DefaultFont());
 }
 
-QComboBox* NumberCombo(QWidget* parent, const char* name, const texts::Control& text, QRect geometry,
-                       const QStringList& items) {
-    auto* combo = Place<QComboBox>(parent, name, geometry);
-    combo->setEditable(true);
-    combo->addItems(items);
-    // Typing "1" must not complete to "10", and Enter must not add what was typed to the list.
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
+NumberCombo* Combo(QWidget* parent, const char* name, const texts::Control& text, QRect geometry,
+                   NumberList list) {
+    auto* combo = new NumberCombo(list, parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setGeometry(geometry);
     combo->setEditText(text.caption.toString());
     PlatformLook(*combo);
     // The focus sits in an editable combo box's line edit, and that is what a screen reader reads.
     Describe(*combo, text);
     Describe(*combo->lineEdit(), text);
     return combo;
-}
-
-QStringList TwoDigitRange(int from, int to) {
-    QStringList items;
-    for (int i = from; i <= to; ++i)
-        items << QStringLiteral("%1").arg(i % 100, 2, 10, QLatin1Char('0'));
-    return items;
 }
 
 } // namespace
@@ -124,6 +116,13 @@ MainWindow::MainWindow(Feedback& feedback, Foreground& foreground, QWidget* pare
     BuildContentsPane();
     SetTabOrder();
     issueField_->setFocus();
+
+    // The buttons show their faces flat in their own colours, and the frames take the window's green.
+    QStyle* flat = FlatFaceStyle(this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setStyle(flat);
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        frame->setStyle(flat);
 }
 
 MainWindow::~MainWindow() {
@@ -157,10 +156,8 @@ void MainWindow::BuildIssueNumberFrame() {
 void MainWindow::BuildMonthFrame() {
     QGroupBox* frame = Frame(this, "Frame2", texts::kFrame2, TwipsRect(120, 1800, 3975, 2055));
     Caption(frame, "Label4", texts::kLabel4, TwipsRect(120, 360, 1455, 255), false);
-    yearField_ =
-        NumberCombo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), TwoDigitRange(72, 104));
-    monthField_ =
-        NumberCombo(frame, "Combo2", texts::kCombo2, TwipsRect(1080, 600, 735, 300), TwoDigitRange(1, 12));
+    yearField_ = Combo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), NumberList::Years);
+    monthField_ = Combo(frame, "Combo2", texts::kCombo2, TwipsRect(1080, 600, 735, 300), NumberList::Months);
     // Editable combo boxes hand their keys to the line edit directly, so the filter sits on the combo box.
     yearField_->installEventFilter(new DigitFilter(feedback_, yearField_));
     monthField_->installEventFilter(new DigitFilter(feedback_, monthField_));

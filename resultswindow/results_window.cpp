@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -113,6 +114,14 @@ bool ResultsWindow::event(QEvent* event) {
     else
         QToolTip::showText(help->globalPos(), tip, this);
     return true;
+}
+
+// Until the program places a window, Qt leaves its place to the window manager, which places it anew each
+// time it is shown; pinning the place the reader left it at keeps it there when the next search shows it.
+void ResultsWindow::hideEvent(QHideEvent* event) {
+    if (QWindow* handle = windowHandle(); handle && !event->spontaneous())
+        handle->setPosition(handle->position());
+    QWidget::hideEvent(event);
 }
 
 void ResultsWindow::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

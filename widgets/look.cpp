@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStringList>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace aoba {
@@ -57,6 +58,12 @@ public:
 
 QStyle* CompactOptionStyle(QObject* owner) {
     auto* style = new CompactOption;
+    style->setParent(owner);
+    return style;
+}
+
+QStyle* FlatFaceStyle(QObject* owner) {
+    QStyle* style = QStyleFactory::create(QStringLiteral("Windows"));
     style->setParent(owner);
     return style;
 }

@@ -31,6 +31,11 @@ void RegisterFontSubstitutes();
 // a smaller indicator and less space before the caption. owner keeps it alive.
 QStyle* CompactOptionStyle(QObject* owner);
 
+// Qt's built-in "Windows" style, for the command buttons and the group frames: it paints a button's face
+// flat in exactly its palette's Button colour and leaves a frame's inside to its parent's colour, where the
+// default style paints gradients and shades. owner keeps it alive.
+QStyle* FlatFaceStyle(QObject* owner);
+
 // Gives a widget a background of its own colour, painted even where the style would leave it to the parent.
 void FillBackground(QWidget& widget, const QColor& colour);
 

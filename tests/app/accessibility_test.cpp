@@ -93,6 +93,31 @@ private Q_SLOTS:
         QCOMPARE(text->characterCount(), static_cast<int>(EntryAsShown(156).size()));
     }
 
+    // The three options are radio buttons to a screen reader, in their frame, though Qt would call them check
+    // boxes; choosing one is heard as a change of its checked state.
+    void optionsAreRadioButtonsOfTheirFrame() {
+        const char* const options[] = {"Option1", "Option2", "Option3"};
+        const QString names[] = {QStringLiteral("77.06増刊（55号）"), QStringLiteral("85.11（156号）付録"),
+                                 QStringLiteral("03.06増刊")};
+        for (int i = 0; i < 3; ++i) {
+            QAccessibleInterface* option = Accessible(Control(*window_, options[i]));
+            QCOMPARE(option->role(), QAccessible::RadioButton);
+            QCOMPARE(option->text(QAccessible::Name), names[i]);
+            QVERIFY(option->state().checkable);
+            QVERIFY(!option->state().checked);
+            QAccessibleInterface* group = option->parent();
+            QCOMPARE(group->role(), QAccessible::Grouping);
+            QCOMPARE(group->text(QAccessible::Name), QStringLiteral("増刊・付録"));
+        }
+        QAccessibleInterface* second = Accessible(Control(*window_, "Option2"));
+        QVERIFY(second->actionInterface());
+        second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(second->state().checked);
+        Click(*window_, "Option3");
+        QVERIFY(!second->state().checked);
+        QVERIFY(Accessible(Control(*window_, "Option3"))->state().checked);
+    }
+
     void resultsLabelsActLikeButtons() {
         Control<QLineEdit>(*window_, "Text2")->setText(QStringLiteral("56号"));
         Click(*window_, "Command7");

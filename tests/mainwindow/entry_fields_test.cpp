@@ -3,6 +3,7 @@
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -280,6 +281,75 @@ private Q_SLOTS:
             Click(*window_, qPrintable(button));
         QCOMPARE(Year()->currentText() + QLatin1Char('/') + Month()->currentText(), result);
         QVERIFY(feedback_->said.isEmpty());
+    }
+
+    // The lists follow the text in the field, not the item last chosen from them.
+    void arrowKeysStepFromTheTypedText_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* tag, const char* name, const QString& typed, Qt::Key key,
+                            const QString& result) {
+            QTest::newRow(tag) << QString::fromLatin1(name) << typed << int{key} << result;
+        };
+        row("year 85, Down", "Combo1", QStringLiteral("85"), Qt::Key_Down, QStringLiteral("86"));
+        row("year 85, Up", "Combo1", QStringLiteral("85"), Qt::Key_Up, QStringLiteral("84"));
+        row("year 99, Down goes on to 00", "Combo1", QStringLiteral("99"), Qt::Key_Down,
+            QStringLiteral("00"));
+        row("year 04, Down: the last", "Combo1", QStringLiteral("04"), Qt::Key_Down, QStringLiteral("04"));
+        row("year 05, Up: after the last", "Combo1", QStringLiteral("05"), Qt::Key_Up, QStringLiteral("04"));
+        row("year 71 counts among the 2000s: Up", "Combo1", QStringLiteral("71"), Qt::Key_Up,
+            QStringLiteral("04"));
+        row("year 100 is 00", "Combo1", QStringLiteral("100"), Qt::Key_Down, QStringLiteral("01"));
+        row("year ８５ in full width", "Combo1", QStringLiteral("８５"), Qt::Key_Up, QStringLiteral("84"));
+        row("month 09, Down", "Combo2", QStringLiteral("09"), Qt::Key_Down, QStringLiteral("10"));
+        row("month 9 is 09", "Combo2", QStringLiteral("9"), Qt::Key_Down, QStringLiteral("10"));
+        row("month 0, Down", "Combo2", QStringLiteral("0"), Qt::Key_Down, QStringLiteral("01"));
+        row("month 0, Up: nothing above", "Combo2", QStringLiteral("0"), Qt::Key_Up, QStringLiteral("0"));
+        row("month 12, Down: the last", "Combo2", QStringLiteral("12"), Qt::Key_Down, QStringLiteral("12"));
+        row("pasted letters, Down: the first", "Combo1", QStringLiteral("ab"), Qt::Key_Down,
+            QStringLiteral("72"));
+        row("pasted letters, Up: the last", "Combo1", QStringLiteral("ab"), Qt::Key_Up, QStringLiteral("04"));
+    }
+
+    void arrowKeysStepFromTheTypedText() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, result);
+        auto* combo = Control<QComboBox>(*window_, qPrintable(name));
+        combo->setCurrentIndex(0); // a choice from the list before the reader typed
+        combo->setFocus();
+        combo->setEditText(typed);
+        QTest::keyClick(combo, static_cast<Qt::Key>(key));
+        QCOMPARE(combo->currentText(), result);
+    }
+
+    void listOpensOnTheTypedText_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("highlighted"); // empty: none
+        QTest::newRow("month 09 as the window opens")
+            << QStringLiteral("Combo2") << QString() << QStringLiteral("09");
+        QTest::newRow("year 85") << QStringLiteral("Combo1") << QStringLiteral("85") << QStringLiteral("85");
+        QTest::newRow("month 9") << QStringLiteral("Combo2") << QStringLiteral("9") << QStringLiteral("09");
+        QTest::newRow("month 0: none") << QStringLiteral("Combo2") << QStringLiteral("0") << QString();
+        QTest::newRow("year 7: none") << QStringLiteral("Combo1") << QStringLiteral("7") << QString();
+    }
+
+    void listOpensOnTheTypedText() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, highlighted);
+        auto* combo = Control<QComboBox>(*window_, qPrintable(name));
+        if (!typed.isEmpty())
+            combo->setEditText(typed);
+        combo->showPopup();
+        const QModelIndex current = combo->view()->currentIndex();
+        QCOMPARE(current.isValid() ? current.data().toString() : QString(), highlighted);
+        combo->hidePopup();
+        QCOMPARE(combo->currentText(), typed.isEmpty() ? QStringLiteral("09") : typed);
     }
 };
 

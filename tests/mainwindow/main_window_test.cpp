@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 using aoba::MainWindow;
@@ -328,6 +330,75 @@ private Q_SLOTS:
             const int lines = static_cast<int>(aoba::EntryText(n).count(QStringLiteral("\r\n")));
             QCOMPARE(pane->document()->blockCount(), lines + 1);
         }
+    }
+
+    // Enter and the keypad's Enter press a focused button, as Space does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
+                                 "Command7", "Command12"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, name);
+        auto* button = Control<QAbstractButton>(*window_, qPrintable(name));
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicked.count(), 2);
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 3);
+    }
+
+    // Faces and frames as the reader sees them, read back pixel by pixel: the buttons are flat in their own
+    // colour, the frames take the window's green.
+    void buttonFacesAreFlatInTheirColour_data() { colours_data(); }
+    void buttonFacesAreFlatInTheirColour() {
+        QFETCH(QString, name);
+        QFETCH(QColor, face);
+        QWidget* button = Control(*window_, qPrintable(name));
+        const QImage image = button->grab().toImage();
+        const int right = image.width() - 4;
+        const int bottom = image.height() - 4;
+        for (const QPoint p : {QPoint(3, 3), QPoint(right, 3), QPoint(3, bottom), QPoint(right, bottom),
+                               QPoint(image.width() / 2, 3), QPoint(image.width() / 2, bottom)})
+            QCOMPARE(image.pixelColor(p), face);
+    }
+
+    void framesBlendWithTheWindow_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+            QTest::newRow(frame) << QString::fromLatin1(frame);
+    }
+
+    // Every pixel inside the frame that no control covers, below the title, is the window's green.
+    void framesBlendWithTheWindow() {
+        QFETCH(QString, name);
+        QWidget* frame = Control(*window_, qPrintable(name));
+        const QImage image = window_->grab(frame->geometry()).toImage();
+        QList<QRect> covered;
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            covered << child->geometry().adjusted(-2, -2, 2, 2);
+        int checked = 0;
+        for (int y = 16; y < image.height() - 4; ++y) {
+            for (int x = 4; x < image.width() - 4; ++x) {
+                const QPoint p(x, y);
+                if (std::any_of(covered.begin(), covered.end(),
+                                [p](const QRect& r) { return r.contains(p); }))
+                    continue;
+                if (image.pixelColor(p) != QColor(192, 255, 192))
+                    QFAIL(qPrintable(QStringLiteral("%1 at %2,%3 is %4")
+                                         .arg(name)
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(image.pixelColor(p).name())));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 1000);
     }
 
     void lookupButtonsAreNamedByTheirPicture() {
