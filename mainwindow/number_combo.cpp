@@ -18,15 +18,6 @@ NumberCombo::NumberCombo(NumberList list, QWidget* parent)
     // Typing "1" must not complete to "10", and Enter must not add what was typed to the list.
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
-    connect(this, &QComboBox::editTextChanged, this, &NumberCombo::FollowText);
-}
-
-// An item equal to the text becomes the current one, so the list and a screen reader agree with the field.
-// One that only names the same number ("9" for "09") does not: choosing it would rewrite what was typed.
-void NumberCombo::FollowText() {
-    const int same = findText(currentText(), Qt::MatchExactly);
-    if (same >= 0 && same != currentIndex())
-        setCurrentIndex(same);
 }
 
 void NumberCombo::showPopup() {

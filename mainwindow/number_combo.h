@@ -23,7 +23,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void FollowText();
     void Step(int direction); // -1 up the list, +1 down
 
     NumberList list_;

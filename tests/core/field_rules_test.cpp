@@ -202,6 +202,55 @@ private Q_SLOTS:
         QCOMPARE(IssueFromMonthFields(zero->year, zero->month),
                  IssueFromMonthFields(december->year, december->month));
     }
+
+    void listItems() {
+        const QStringList years = aoba::ListItems(aoba::NumberList::Years);
+        QCOMPARE(years.size(), 33);
+        QCOMPARE(years.front(), QStringLiteral("72"));
+        QCOMPARE(years.at(27), QStringLiteral("99"));
+        QCOMPARE(years.at(28), QStringLiteral("00"));
+        QCOMPARE(years.back(), QStringLiteral("04"));
+        QCOMPARE(aoba::ListItems(aoba::NumberList::Months),
+                 (QStringList{QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"),
+                              QStringLiteral("04"), QStringLiteral("05"), QStringLiteral("06"),
+                              QStringLiteral("07"), QStringLiteral("08"), QStringLiteral("09"),
+                              QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12")}));
+    }
+
+    // -1 stands for "no number".
+    void placeInList_data() {
+        QTest::addColumn<bool>("years");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("place");
+        QTest::newRow("year 72, the first") << true << QStringLiteral("72") << 0.0;
+        QTest::newRow("year 85") << true << QStringLiteral("85") << 13.0;
+        QTest::newRow("year 00 after 99") << true << QStringLiteral("00") << 28.0;
+        QTest::newRow("year 0 is 00") << true << QStringLiteral("0") << 28.0;
+        QTest::newRow("year 100 is 00") << true << QStringLiteral("100") << 28.0;
+        QTest::newRow("year 04, the last") << true << QStringLiteral("04") << 32.0;
+        QTest::newRow("year 05, after the last") << true << QStringLiteral("05") << 32.5;
+        QTest::newRow("year 1985, after the last") << true << QStringLiteral("1985") << 32.5;
+        QTest::newRow("year 85.5, between 85 and 86") << true << QStringLiteral("85.5") << 13.5;
+        QTest::newRow("year -1, before the first") << true << QStringLiteral("-1") << -0.5;
+        QTest::newRow("year ８５ in full width") << true << QStringLiteral("８５") << 13.0;
+        QTest::newRow("year letters") << true << QStringLiteral("ab") << -1.0;
+        QTest::newRow("year empty") << true << QString() << -1.0;
+        QTest::newRow("month 01") << false << QStringLiteral("01") << 0.0;
+        QTest::newRow("month 9 is 09") << false << QStringLiteral("9") << 8.0;
+        QTest::newRow("month 0, before the first") << false << QStringLiteral("0") << -0.5;
+        QTest::newRow("month 12, the last") << false << QStringLiteral("12") << 11.0;
+        QTest::newRow("month 13, after the last") << false << QStringLiteral("13") << 11.5;
+        QTest::newRow("month 1.5") << false << QStringLiteral("1.5") << 0.5;
+    }
+
+    void placeInList() {
+        QFETCH(bool, years);
+        QFETCH(QString, text);
+        QFETCH(double, place);
+        const std::optional<double> found =
+            aoba::PlaceInList(text, years ? aoba::NumberList::Years : aoba::NumberList::Months);
+        QCOMPARE(found.value_or(-1.0), place);
+    }
 };
 
 QTEST_APPLESS_MAIN(FieldRulesTest)
