@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Start-up only: the application, the fonts, the main window.
+// Start-up only: the answer on the terminal, or the application, the fonts and the main window.
+#include "cli/command_line.h"
 #include "mainwindow/main_window.h"
 #include "widgets/feedback.h"
 #include "widgets/foreground.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cstdio>
 
 namespace {
 
@@ -17,12 +20,33 @@ QIcon WindowIcon() {
     return QIcon::fromTheme(QStringLiteral("aoba-search"), builtIn);
 }
 
+void Write(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     // No display name: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("aoba-search"));
+    QCoreApplication::setApplicationName(QStringLiteral("aoba-search"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(AOBA_VERSION));
+
+    // The arguments are read before any QApplication exists: that would need a display, and a terminal
+    // answer must not.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (aoba::cli::WantsTerminal(arguments)) {
+        const QCoreApplication terminal(argc, argv);
+        const aoba::cli::Answer answer = aoba::cli::Run(QCoreApplication::arguments());
+        Write(stdout, answer.out);
+        Write(stderr, answer.err);
+        return answer.exitCode;
+    }
+
+    QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("aoba-search"));
     QApplication::setWindowIcon(WindowIcon());
     aoba::RegisterFontSubstitutes();

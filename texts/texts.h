@@ -101,4 +101,30 @@ inline constexpr QStringView kEmptySearch = u"目次を検索するための文�
 inline constexpr QStringView kNoHitsTitle = u"検索結果";
 inline constexpr QStringView kNoHits = u"検索された文字列が含まれる目次は存在しませんでした。";
 
+// The command line: what --help says of the program and of each option, and the names it gives their values.
+inline constexpr QStringView kCommandLineDescription =
+    u"青葉便り全号の目次を閲覧・検索する。"
+    u"--show、--month、--search のどれかを付けると、窓を開かずに答えを端末に出力する。";
+inline constexpr QStringView kHelpOption = u"この使い方を表示して終了する";
+inline constexpr QStringView kVersionOption = u"版を表示して終了する";
+inline constexpr QStringView kShowOption =
+    u"号番 N の目次を出力する。N は1から382まで（381は156号付録、382は03.06増刊）";
+inline constexpr QStringView kShowValue = u"N";
+inline constexpr QStringView kMonthOption = u"YY年MM月に発行された号の目次を出力する（72/09～04/07）";
+inline constexpr QStringView kMonthValue = u"YY/MM";
+inline constexpr QStringView kSearchOption =
+    u"全号の目次から文字列 TEXT を探し、見つかった号ごとに号番と最初に見つかった行を出力する";
+// ASCII, as the other value names: --help pads its columns by characters, not by terminal columns.
+inline constexpr QStringView kSearchValue = u"TEXT";
+
+// What a wrong command line is told, after the program's name; kSeeHelp follows on a line of its own.
+inline constexpr QStringView kOneQueryAtATime = u"--show、--month、--search は一度に一つだけ指定できます。";
+inline QString UnexpectedArgument(QStringView argument) {
+    return QStringLiteral("引数「%1」は使えません。").arg(argument);
+}
+inline QString MonthForm(QStringView value) {
+    return QStringLiteral("--month には年と月を YY/MM の形で指定してください（「%1」）。").arg(value);
+}
+inline constexpr QStringView kSeeHelp = u"使い方は --help で表示されます。";
+
 } // namespace aoba::texts

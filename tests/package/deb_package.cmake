@@ -1,21 +1,12 @@
 # SPDX-License-Identifier: MIT
-# Builds the .deb and checks what a reader's apt sees: name, version, the libraries found by dpkg-shlibdeps
-# plus the fonts the program asks for by name, and every file under /usr.
+# Builds the .deb and checks what a reader's apt sees: name, version, maintainer, section, the libraries
+# found by dpkg-shlibdeps plus the fonts the program asks for by name, and every file under /usr.
 cmake_minimum_required(VERSION 3.25)
-file(REMOVE_RECURSE ${WORK_DIR})
-execute_process(COMMAND ${CPACK} -G DEB --config ${CPACK_CONFIG} -C ${CONFIG} -B ${WORK_DIR}
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cpack failed (${result}):\n${output}")
-endif()
-file(GLOB debs ${WORK_DIR}/*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb in ${WORK_DIR}, found ${count}:\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/build_deb.cmake)
+aoba_build_deb(${WORK_DIR} debs)
 
 set(failures "")
-foreach(field Package Version Depends)
+foreach(field Package Version Depends Maintainer Section Priority)
   execute_process(COMMAND ${DPKG_DEB} --field ${debs} ${field} OUTPUT_VARIABLE ${field}
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
@@ -24,6 +15,16 @@ if(NOT Package STREQUAL "aoba-search")
 endif()
 if(NOT Version STREQUAL VERSION)
   string(APPEND failures "Version is '${Version}', the project is at ${VERSION}\n")
+endif()
+if(NOT Maintainer STREQUAL MAINTAINER)
+  string(APPEND failures "Maintainer is '${Maintainer}', AOBA_PACKAGE_MAINTAINER is '${MAINTAINER}'\n")
+endif()
+if(NOT Section STREQUAL "utils" OR NOT Priority STREQUAL "optional")
+  string(APPEND failures "Section '${Section}' and Priority '${Priority}', expected utils and optional\n")
+endif()
+execute_process(COMMAND ${DPKG_DEB} --field ${debs} OUTPUT_VARIABLE control COMMAND_ERROR_IS_FATAL ANY)
+if(control MATCHES "(^|\n)Homepage:")
+  string(APPEND failures "a Homepage field, and the project has no web site\n")
 endif()
 foreach(dependency "fonts-ipafont-gothic" "fonts-ipafont-mincho" "libqt6widgets6 \\(>= " "libc6 \\(>= ")
   if(NOT Depends MATCHES "(^|, )${dependency}")
@@ -38,7 +39,9 @@ foreach(path IN LISTS paths)
     string(APPEND failures "outside /usr/bin and /usr/share: ${path}\n")
   endif()
 endforeach()
-foreach(path ./usr/bin/aoba-search ./usr/share/applications/aoba-search.desktop)
+foreach(path ./usr/bin/aoba-search ./usr/share/applications/aoba-search.desktop
+             ./usr/share/man/man1/aoba-search.1.gz ./usr/share/doc/aoba-search/copyright
+             ./usr/share/doc/aoba-search/changelog.gz ./usr/share/metainfo/${METAINFO_NAME})
   if(NOT path IN_LIST paths)
     string(APPEND failures "the package lacks ${path}\n")
   endif()

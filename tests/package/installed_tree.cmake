@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Installs the Runtime component into a scratch prefix and checks that exactly the program, its desktop entry
-# and its icons land where a freedesktop desktop looks for them, the icons at the sizes their folders claim.
+# Installs the Runtime component into a scratch prefix and checks that exactly the program, its desktop entry,
+# its icons, its manual page, its AppStream metadata and its copyright and changelog land where a desktop and a
+# distribution look for them, the icons at the sizes their folders claim.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake)
 
@@ -17,7 +18,9 @@ desktop_entry_program(${DESKTOP_FILE} program)
 desktop_entry_value(${DESKTOP_FILE} Icon icon)
 get_filename_component(entry_name ${DESKTOP_FILE} NAME)
 
-set(expected bin/${program} share/applications/${entry_name} share/icons/hicolor/scalable/apps/${icon}.svg)
+set(expected bin/${program} share/applications/${entry_name} share/icons/hicolor/scalable/apps/${icon}.svg
+             share/man/man1/${program}.1.gz share/metainfo/${METAINFO_NAME} share/doc/${program}/copyright
+             share/doc/${program}/changelog.gz)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${icon}.png)
 endforeach()

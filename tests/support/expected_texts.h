@@ -66,4 +66,30 @@ inline QString NoHitsNotice() {
     return QStringLiteral("inform ") + kNoHitsTitle + QStringLiteral(": ") + kNoHits;
 }
 
+// The command line's --help after its usage line (Qt writes "Usage:" and "Options:"), with LF line ends.
+inline const QString kHelpAfterUsage = QStringLiteral(
+    "青葉便り全号の目次を閲覧・検索する。--show、--month、--search "
+    "のどれかを付けると、窓を開かずに答えを端末に出力"
+    "する。\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help       この使い方を表示して終了する\n"
+    "  -v, --version    版を表示して終了する\n"
+    "  --show <N>       号番 N の目次を出力する。N は1から382まで（381は156号付録、382は03.06増刊）\n"
+    "  --month <YY/MM>  YY年MM月に発行された号の目次を出力する（72/09～04/07）\n"
+    "  --search <TEXT>  全号の目次から文字列 TEXT "
+    "を探し、見つかった号ごとに号番と最初に見つかった行を出力する\n");
+
+// What a wrong command line is told on standard error, after "aoba-search: ".
+inline const QString kSeeHelp = QStringLiteral("使い方は --help で表示されます。");
+inline const QString kOneQueryAtATime =
+    QStringLiteral("--show、--month、--search は一度に一つだけ指定できます。");
+inline QString UnexpectedArgument(const QString& argument) {
+    return QStringLiteral("引数「") + argument + QStringLiteral("」は使えません。");
+}
+inline QString MonthForm(const QString& value) {
+    return QStringLiteral("--month には年と月を YY/MM の形で指定してください（「") + value +
+           QStringLiteral("」）。");
+}
+
 } // namespace expected

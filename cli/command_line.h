@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The command line. --show, --month and --search answer on the terminal from the same core the windows use;
+// --help and --version answer as Qt programs do. Qt's own window options are accepted and left to the
+// windows.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace aoba::cli {
+
+// As grep has them: 1 is "nothing found", 2 is a refusal or a wrong command line.
+inline constexpr int kExitAnswered = 0;
+inline constexpr int kExitNothingFound = 1;
+inline constexpr int kExitRefused = 2;
+
+struct Answer {
+    QString out; // for standard output
+    QString err; // for standard error
+    int exitCode = kExitAnswered;
+};
+
+// Whether the arguments (the program's name first) are answered on the terminal instead of opening the
+// windows: any option of ours, any argument that is not one of Qt's window options, any error.
+bool WantsTerminal(const QStringList& arguments);
+
+// The answer to arguments for which WantsTerminal holds. The usage line of --help names the program as
+// QCoreApplication::arguments() does, and --version gives the application's name and version.
+Answer Run(const QStringList& arguments);
+
+} // namespace aoba::cli

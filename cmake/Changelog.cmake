@@ -1,0 +1,86 @@
+# SPDX-License-Identifier: MIT
+# aoba_read_changelog(FILE MAINTAINER): reads CHANGELOG.md (newest release first; "## VERSION (YYYY-MM-DD)"
+# headings, each followed by a list whose items are "- " lines with "  " continuation lines) and sets, in the
+# caller's scope:
+#   AOBA_RELEASE_VERSIONS, AOBA_RELEASE_DATES  the releases, newest first
+#   AOBA_DEBIAN_CHANGELOG                      the same releases as a Debian changelog, signed by MAINTAINER
+# A line that fits none of these forms stops the configuration with the file and line.
+
+# The day of the week of a date, 0 for Sunday (days since 1970-01-01, which was a Thursday).
+function(aoba_weekday year month day out)
+  if(month LESS_EQUAL 2)
+    math(EXPR year "${year} - 1")
+    math(EXPR shifted "${month} + 9")
+  else()
+    math(EXPR shifted "${month} - 3")
+  endif()
+  math(EXPR era "${year} / 400")
+  math(EXPR year_of_era "${year} - ${era} * 400")
+  math(EXPR day_of_year "(153 * ${shifted} + 2) / 5 + ${day} - 1")
+  math(EXPR day_of_era "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+  math(EXPR days "${era} * 146097 + ${day_of_era} - 719468")
+  math(EXPR weekday "(${days} + 4) % 7")
+  set(${out} ${weekday} PARENT_SCOPE)
+endfunction()
+
+function(aoba_read_changelog file maintainer)
+  file(READ ${file} text)
+  # Semicolons in the text would split CMake's list of lines; they travel as a control character instead.
+  string(REPLACE "\r" "" text "${text}")
+  string(ASCII 26 semicolon)
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+
+  set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  set(versions)
+  set(dates)
+  set(debian "")
+  set(signature "")
+  set(number 0)
+  foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
+    set(where "${file}:${number}")
+    if(line MATCHES "^## ")
+      if(NOT line MATCHES "^## ([0-9][0-9A-Za-z.+~]*) \\(([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])\\)$")
+        message(FATAL_ERROR "${where}: a release heading reads \"## VERSION (YYYY-MM-DD)\": ${line}")
+      endif()
+      set(version ${CMAKE_MATCH_1})
+      set(year ${CMAKE_MATCH_2})
+      math(EXPR month "1${CMAKE_MATCH_3} - 100")
+      math(EXPR day "1${CMAKE_MATCH_4} - 100")
+      if(month LESS 1 OR month GREATER 12 OR day LESS 1 OR day GREATER 31)
+        message(FATAL_ERROR "${where}: no such date: ${line}")
+      endif()
+      list(APPEND versions ${version})
+      list(APPEND dates "${CMAKE_MATCH_2}-${CMAKE_MATCH_3}-${CMAKE_MATCH_4}")
+      aoba_weekday(${year} ${month} ${day} weekday)
+      list(GET weekdays ${weekday} weekday_name)
+      math(EXPR month_index "${month} - 1")
+      list(GET months ${month_index} month_name)
+      string(APPEND debian "${signature}aoba-search (${version}) unstable; urgency=medium\n\n")
+      set(signature
+          "\n -- ${maintainer}  ${weekday_name}, ${CMAKE_MATCH_4} ${month_name} ${year} 00:00:00 +0000\n\n")
+    elseif(NOT versions)
+      # The title and the prose above the first release are the file's own.
+    elseif(line STREQUAL "")
+    elseif(line MATCHES "^- (.+)$")
+      string(APPEND debian "  * ${CMAKE_MATCH_1}\n")
+    elseif(line MATCHES "^  ([^ ].*)$")
+      string(APPEND debian "    ${CMAKE_MATCH_1}\n")
+    else()
+      message(FATAL_ERROR "${where}: in a release, a line is a list item \"- \" or its continuation \"  \": ${line}")
+    endif()
+  endforeach()
+  if(NOT versions)
+    message(FATAL_ERROR "${file} names no release")
+  endif()
+  string(APPEND debian "${signature}")
+  # The last entry's signature ends the file with a single line end.
+  string(REGEX REPLACE "\n\n$" "\n" debian "${debian}")
+  string(REPLACE "${semicolon}" ";" debian "${debian}")
+
+  set(AOBA_RELEASE_VERSIONS ${versions} PARENT_SCOPE)
+  set(AOBA_RELEASE_DATES ${dates} PARENT_SCOPE)
+  set(AOBA_DEBIAN_CHANGELOG "${debian}" PARENT_SCOPE)
+endfunction()
