@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and a run under Xvfb need, when any is missing.
 # Sourced by run.sh and test.sh.
 aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth python3 desktop-file-utils clang-format"
+  xvfb xauth dbus-daemon python3 desktop-file-utils clang-format"
 
 aoba_install_packages() {
     local missing=""
