@@ -8,6 +8,9 @@
 
 namespace aoba {
 
+// font, condensed as far as the widest caption "[001]" … "[380]" needs to fit width pixels, at most to half.
+QFont CaptionFont(const QFont& font, int width);
+
 class IssueLabel final : public QWidget {
     Q_OBJECT
 
