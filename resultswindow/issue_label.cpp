@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -111,10 +112,28 @@ void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
 }
 
+void IssueLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        face_ = QPixmap();
+    QWidget::changeEvent(event);
+}
+
 void IssueLabel::paintEvent(QPaintEvent*) {
+    // Drawn once and kept: a search shows the same labels again and again, and most of the 380 are never
+    // shown at all. The label stands on its window's own colour, so its face can be opaque.
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (face_.size() != pixels || face_.devicePixelRatio() != ratio) {
+        face_ = QPixmap(pixels);
+        face_.setDevicePixelRatio(ratio);
+        face_.fill(palette().color(backgroundRole()));
+        QPainter painter(&face_);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    }
     QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    painter.drawPixmap(0, 0, face_);
     if (!hasFocus())
         return;
     QStyleOptionFocusRect focus;

@@ -4,6 +4,7 @@
 // takes the focus costs some fifty times more to show, and the window shows 380 of them.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace aoba {
@@ -30,10 +31,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int issue_;
     QString caption_;
+    QPixmap face_; // the caption on its background, once painted
     bool pressed_ = false;
 };
 
