@@ -295,6 +295,8 @@ int main(int argc, char** argv) {
 
     const Buffer buffer;
     const QString cut = aoba::EntryText(200).sliced(200, 40).toString();
+    QString reversed = aoba::EntryText(300).sliced(100, 35).toString();
+    std::reverse(reversed.begin(), reversed.end());
     const QString sentence =
         QStringLiteral("検索された文字列は以下の号の目次で発見されました。号番をクリックすると");
     const struct {
@@ -304,8 +306,11 @@ int main(int argc, char** argv) {
         {QStringLiteral("search, センター: 4 code units"), QStringLiteral("センター")},
         {QStringLiteral("search, 号: 1 code unit"), QStringLiteral("号")},
         {QStringLiteral("search, 〜 U+301C: 1 code unit"), QStringLiteral("\u301C")},
-        {QStringLiteral("search, a sentence of %1 code units").arg(sentence.size()), sentence},
+        {QStringLiteral("search, a sentence of %1 code units, some the catalogue never holds")
+             .arg(sentence.size()),
+         sentence},
         {QStringLiteral("search, %1 code units cut from entry 200").arg(cut.size()), cut},
+        {QStringLiteral("search, %1 code units of entry 300 reversed").arg(reversed.size()), reversed},
     };
     const int calls = 41;
     for (const auto& row : needles) {
