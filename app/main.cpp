@@ -13,11 +13,14 @@
 
 namespace {
 
+// Title bars and task switchers want 16 to 48 pixels; desktops take the larger sizes from the installed theme
+// through the desktop entry. Asking the theme here would parse its index at every start, and the sizes given
+// let each picture be decoded only when something asks for it.
 QIcon WindowIcon() {
     QIcon builtIn;
-    for (int size : {16, 32, 48, 128, 256})
-        builtIn.addFile(QStringLiteral(":/icons/%1x%1/aoba-search.png").arg(size));
-    return QIcon::fromTheme(QStringLiteral("aoba-search"), builtIn);
+    for (int size : {16, 32, 48})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/aoba-search.png").arg(size), QSize(size, size));
+    return builtIn;
 }
 
 void Write(std::FILE* stream, const QString& text) {

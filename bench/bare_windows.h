@@ -4,12 +4,20 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace bench {
 
-// The main window's 23 controls by kind, default-constructed: no fonts, colours, pictures or catalogue.
+// The main window's 23 controls by kind, default-constructed: no captions, fonts, colours or pictures.
 QWidget* NewBareMainWindow();
 
-// A top-level window holding 380 plain labels, as many as the results window.
-QWidget* NewBareLabelWindow();
+// The same 23 controls at the main window's places, carrying its captions in the IPA fonts it ends up with,
+// asked for by their own names: the floor for showing that form in Qt. No colours, pictures, filters,
+// accessible names or catalogue.
+QWidget* NewCaptionedMainWindow();
+
+// A top-level window holding 380 plain labels with the results window's captions; with visible given, only
+// the labels of those issues (1..380) are shown.
+QWidget* NewBareLabelWindow(const std::vector<int>& visible = {});
 
 } // namespace bench

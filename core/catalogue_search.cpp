@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalogue_search.h"
 
+#include "core/catalogue_scan.h"
 #include "core/entry_store.h"
 
 #include <QString>
@@ -19,13 +20,8 @@ std::vector<int> SearchHits::Issues() const {
 }
 
 SearchHits SearchCatalogue(QStringView needle) {
-    SearchHits hits;
-    if (needle.isEmpty())
-        return hits;
-    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
-        if (EntryText(issue).contains(needle))
-            hits.Add(issue);
-    return hits;
+    static const ScanWay fastest = AvailableScanWays().back();
+    return ScanCatalogue(needle, fastest);
 }
 
 QStringView FirstLineContaining(QStringView entry, QStringView needle) {

@@ -8,8 +8,9 @@ namespace aoba {
 QStringView EntryText(int n) {
     if (n < 1 || n > kEntryCount)
         return {};
-    const std::u16string_view text = detail::kEntryTexts[static_cast<std::size_t>(n - 1)];
-    return QStringView(text.data(), static_cast<qsizetype>(text.size()));
+    const std::uint32_t start = detail::kEntryStarts[static_cast<std::size_t>(n - 1)];
+    const std::uint32_t end = detail::kEntryStarts[static_cast<std::size_t>(n)];
+    return QStringView(detail::kTexts + start, static_cast<qsizetype>(end - start));
 }
 
 } // namespace aoba

@@ -9,6 +9,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <cmath>
+#include <vector>
+
 namespace aoba {
 
 namespace {
@@ -48,6 +51,27 @@ void PaintLookupPicture(QPainter& painter, QPointF origin) {
     painter.restore();
 }
 
+QPixmap LookupPicture(qreal devicePixelRatio, QPointF offset) {
+    struct Drawn {
+        qreal devicePixelRatio;
+        QPointF offset;
+        QPixmap picture;
+    };
+    static std::vector<Drawn> drawn;
+    for (const Drawn& d : drawn)
+        if (d.devicePixelRatio == devicePixelRatio && d.offset == offset)
+            return d.picture;
+    const QSizeF size = (QSizeF(kLookupPictureSize) + QSizeF(1, 1)) * devicePixelRatio;
+    QPixmap picture(static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height())));
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    PaintLookupPicture(painter, offset);
+    painter.end();
+    drawn.push_back({devicePixelRatio, offset, picture});
+    return picture;
+}
+
 LookupButton::LookupButton(QWidget* parent)
     : CommandButton(parent) {}
 
@@ -63,8 +87,12 @@ void LookupButton::paintEvent(QPaintEvent*) {
         QRectF(rect()).center() - QPointF(kLookupPictureSize.width(), kLookupPictureSize.height()) / 2;
     if (isDown())
         origin += QPointF(1, 1);
+    // The picture lands on whole device pixels; its sub-pixel part is drawn into the cached picture.
+    const qreal ratio = devicePixelRatio();
+    const QPointF device = origin * ratio;
+    const QPointF whole(std::floor(device.x()), std::floor(device.y()));
     painter.setClipRect(face.adjusted(-1, -1, 1, 1));
-    PaintLookupPicture(painter, origin);
+    painter.drawPixmap(whole / ratio, LookupPicture(ratio, (device - whole) / ratio));
     painter.setClipping(false);
 
     if (hasFocus()) {

@@ -4,6 +4,8 @@
 
 #include "mainwindow/command_button.h"
 
+#include <QPixmap>
+
 class QPainter;
 
 namespace aoba {
@@ -13,6 +15,11 @@ inline constexpr QSize kLookupPictureSize{86, 28};
 // Draws the picture with its top-left corner at origin, in logical pixels. It is drawn as vector shapes,
 // so it stays crisp at any device pixel ratio.
 void PaintLookupPicture(QPainter& painter, QPointF origin);
+
+// The picture as PaintLookupPicture draws it at offset (under a pixel each way) on a transparent pixmap one
+// pixel larger than the picture, at the given device pixel ratio. Drawn once for each ratio and offset: the
+// buttons paint it on every update, and drawing it from its shapes costs the start-up most of a millisecond.
+QPixmap LookupPicture(qreal devicePixelRatio, QPointF offset);
 
 class LookupButton final : public CommandButton {
     Q_OBJECT

@@ -5,20 +5,37 @@
 #include "texts/texts.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace aoba {
 
 namespace {
 
-// A screen reader sees a label as the button it behaves like, with a press action.
+// A screen reader sees a label as the button it behaves like, with a press action. The name and description
+// are answered here rather than set on each label: setting them would build this object for all 380 labels
+// as the window is made, whether or not anything ever asks.
 class AccessibleIssueLabel final : public QAccessibleWidget {
 public:
     explicit AccessibleIssueLabel(QWidget* label)
         : QAccessibleWidget(label, QAccessible::Button) {}
+    QString text(QAccessible::Text kind) const override {
+        const auto* label = static_cast<const IssueLabel*>(widget());
+        switch (kind) {
+        case QAccessible::Name: return label->Text();
+        case QAccessible::Description: {
+            const PublicationMonth when = MonthOfEntry(label->Issue());
+            return texts::IssueDescription(label->Issue(), when.year, when.month);
+        }
+        default: return QAccessibleWidget::text(kind);
+        }
+    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
@@ -34,13 +51,33 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
 
 } // namespace
 
+QFont CaptionFont(const QFont& font, int width) {
+    // The captions differ only in their digits: the widest is the one whose digits are widest.
+    const QFontMetricsF digits(font);
+    qreal digitWidth[10];
+    for (int d = 0; d < 10; ++d)
+        digitWidth[d] = digits.horizontalAdvance(QChar(u'0' + d));
+    int widestIssue = kFirstIssue;
+    qreal widestDigits = -1;
+    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
+        const qreal sum = digitWidth[issue / 100] + digitWidth[issue / 10 % 10] + digitWidth[issue % 10];
+        if (sum > widestDigits) {
+            widestDigits = sum;
+            widestIssue = issue;
+        }
+    }
+    const int widest = QFontMetrics(font).horizontalAdvance(texts::IssueCaption(widestIssue));
+    if (widest <= width)
+        return font;
+    QFont condensed = font;
+    condensed.setStretch(std::max(50, 100 * width / widest));
+    return condensed;
+}
+
 IssueLabel::IssueLabel(int issue, QWidget* parent)
     : QWidget(parent)
     , issue_(issue)
     , caption_(texts::IssueCaption(issue)) {
-    setAccessibleName(caption_);
-    const PublicationMonth when = MonthOfEntry(issue);
-    setAccessibleDescription(texts::IssueDescription(issue, when.year, when.month));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
@@ -75,10 +112,28 @@ void IssueLabel::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
 }
 
+void IssueLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        face_ = QPixmap();
+    QWidget::changeEvent(event);
+}
+
 void IssueLabel::paintEvent(QPaintEvent*) {
+    // Drawn once and kept: a search shows the same labels again and again, and most of the 380 are never
+    // shown at all. The label stands on its window's own colour, so its face can be opaque.
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (face_.size() != pixels || face_.devicePixelRatio() != ratio) {
+        face_ = QPixmap(pixels);
+        face_.setDevicePixelRatio(ratio);
+        face_.fill(palette().color(backgroundRole()));
+        QPainter painter(&face_);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    }
     QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    painter.drawPixmap(0, 0, face_);
     if (!hasFocus())
         return;
     QStyleOptionFocusRect focus;

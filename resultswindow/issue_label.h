@@ -4,9 +4,13 @@
 // takes the focus costs some fifty times more to show, and the window shows 380 of them.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace aoba {
+
+// font, condensed as far as the widest caption "[001]" … "[380]" needs to fit width pixels, at most to half.
+QFont CaptionFont(const QFont& font, int width);
 
 class IssueLabel final : public QWidget {
     Q_OBJECT
@@ -27,10 +31,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int issue_;
     QString caption_;
+    QPixmap face_; // the caption on its background, once painted
     bool pressed_ = false;
 };
 

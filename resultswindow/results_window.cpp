@@ -8,7 +8,6 @@
 #include "widgets/look.h"
 #include "widgets/twips.h"
 
-#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,19 +29,6 @@ int Column(int issue) {
 }
 int Row(int issue) {
     return (issue - 1) / kColumns;
-}
-
-// The labels are narrow; the window's font is condensed as far as the widest caption needs to fit.
-QFont CaptionFont(const QFont& font, int width) {
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (int issue = kFirstIssue; issue <= kLastIssue; ++issue)
-        widest = std::max(widest, metrics.horizontalAdvance(texts::IssueCaption(issue)));
-    if (widest <= width)
-        return font;
-    QFont condensed = font;
-    condensed.setStretch(std::max(50, 100 * width / widest));
-    return condensed;
 }
 
 } // namespace
@@ -77,7 +63,7 @@ ResultsWindow::ResultsWindow()
     headerLabel_->setAccessibleName(texts::kLabel2.Name());
     headerLabel_->setAccessibleDescription(texts::kLabel2.description.toString());
 
-    // The labels take the window's font; the header has its own.
+    // The labels are narrow and take the window's font, condensed to fit; the header has its own.
     setFont(CaptionFont(DefaultFont(), Pixels(375)));
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
         auto* label = new IssueLabel(issue, this);

@@ -3,7 +3,7 @@
 # under Xvfb need, when any is missing.
 # Sourced by run.sh and test.sh.
 aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth python3 desktop-file-utils clang-format lintian appstream git
+  xvfb xauth dbus-daemon python3 desktop-file-utils clang-format lintian appstream git
   openbox xdotool x11-utils"
 
 aoba_install_packages() {
