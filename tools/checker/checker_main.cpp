@@ -163,9 +163,10 @@ int main(int argc, char** argv) {
     long brokenFiles = 0;
     for (int n = 1; n <= aoba::kEntryCount; ++n) {
         aoba::EntryFile file = aoba::ReadEntryFile(folder, n, encoding, codePage);
-        for (const aoba::Violation& v : file.violations)
+        for (const aoba::Violation& v : file.violations) {
             std::cout << file.path.string() << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
-        violations += static_cast<long>(file.violations.size());
+            violations += v.count;
+        }
         brokenFiles += file.violations.empty() ? 0 : 1;
         texts[static_cast<std::size_t>(n - 1)] = std::move(file.text);
     }
