@@ -213,6 +213,14 @@ private Q_SLOTS:
                  qPrintable(run.output.right(300)));
     }
 
+    void doubleDash_endsTheOptions() {
+        QTemporaryDir dir;
+        QVERIFY(CopyCatalogue(dir.filePath(QStringLiteral("-x")), false));
+        QCOMPARE(Check({QStringLiteral("-x")}, dir.path()).exitCode, 2);
+        const Checked run = Check({QStringLiteral("--"), QStringLiteral("-x")}, dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+    }
+
     void encoding_choosesHowFilesAreRead_data() {
         QTest::addColumn<bool>("cp932Copy");
         QTest::addColumn<QString>("encoding");
@@ -250,6 +258,8 @@ private Q_SLOTS:
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY(!run.output.contains(kMark));
         QCOMPARE(QDir(out).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 382);
+        QCOMPARE(ReadAll(out + QStringLiteral("/SHA256SUMS")),
+                 ReadAll(kDataDir + QStringLiteral("/SHA256SUMS")));
         for (int n = 1; n <= 382; ++n)
             QVERIFY2(ReadAll(out + QLatin1Char('/') + FileName(n)) ==
                          ReadAll(kDataDir + QLatin1Char('/') + FileName(n)),

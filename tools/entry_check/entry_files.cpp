@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/entry_check/entry_files.h"
 
+#include "tools/entry_check/catalogue_folder.h"
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/utf8.h"
 
@@ -44,7 +45,7 @@ std::optional<Violation> ReadViolation(const FileRead& read, std::size_t limit) 
 }
 
 EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding encoding, Cp932& codePage) {
-    EntryFile file{folder / EntryFileName(n), std::nullopt, {}};
+    EntryFile file{SetFilePath(folder, EntryFileName(n)), std::nullopt, {}};
     FileRead read = ReadRegularFile(file.path, kMaxEntryBytes);
     if (const std::optional<Violation> refused = ReadViolation(read, kMaxEntryBytes)) {
         file.violations.push_back(*refused);

@@ -25,7 +25,8 @@ struct EntryFile {
     std::vector<Violation> violations;  // every broken rule, reading and structure alike
 };
 
-// Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932.
+// Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932. The file is read through
+// an import that was stopped after it was complete (catalogue_folder.h).
 EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding encoding, Cp932& codePage);
 
 // The violation a file that could not be read stands for ("missing", "not-regular", "too-large",
