@@ -122,6 +122,13 @@ private Q_SLOTS:
             << "staging" << 0 << "new"
             << QStringList{QStringLiteral(
                    "aoba-catalogue-check: DEST/.import-k3j9x2: removing what a stopped run left")};
+        QTest::newRow("a planted .import-commit listing a file outside")
+            << "planted-list" << 1 << "old"
+            << QStringList{
+                   QStringLiteral("aoba-catalogue-check: DEST/.import-commit/.names: not a list this tool "
+                                  "wrote; nothing was moved"),
+                   QStringLiteral("aoba-catalogue-check: DEST: a stopped import could be neither finished "
+                                  "nor undone; nothing else was changed")};
         QTest::newRow("050.txt a folder")
             << "folder" << 1 << "old"
             << QStringList{QStringLiteral("aoba-catalogue-check: DEST/050.txt: not a "
@@ -175,6 +182,9 @@ private Q_SLOTS:
         } else if (plant == QLatin1String("staging")) {
             QVERIFY(QDir().mkpath(data + QStringLiteral("/.import-k3j9x2")));
             QVERIFY(WriteAll(data + QStringLiteral("/.import-k3j9x2/001.txt"), "half"));
+        } else if (plant == QLatin1String("planted-list")) {
+            QVERIFY(QDir().mkpath(data + QStringLiteral("/.import-commit")));
+            QVERIFY(WriteAll(data + QStringLiteral("/.import-commit/.names"), "../../out/victim.txt\n"));
         } else if (plant == QLatin1String("folder")) {
             QVERIFY(QFile::remove(data + QStringLiteral("/050.txt")));
             QVERIFY(QDir().mkpath(data + QStringLiteral("/050.txt")));
@@ -213,7 +223,9 @@ private Q_SLOTS:
         } else {
             QCOMPARE(WhichSet(real, old_, new_), outcome);
         }
-        QCOMPARE(Leftovers(real), QStringList());
+        QCOMPARE(Leftovers(real), plant == QLatin1String("planted-list")
+                                      ? QStringList{QStringLiteral(".import-commit")}
+                                      : QStringList());
     }
 
     void secondImport_isRefusedAtOnce_data() {

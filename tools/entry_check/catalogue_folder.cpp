@@ -127,6 +127,15 @@ void Complete(const Folder& folder, SetChange& change) {
         return;
     }
     const std::vector<std::string> names = SplitNames(list.bytes);
+    // Only plain names inside the folder, as a change of ours lists them; anything else was planted.
+    for (const std::string& name : names) {
+        if (name.empty() || name.starts_with('.') || name.find_first_of("/\\") != std::string::npos) {
+            change.messages.push_back(Where(commit, kNames) +
+                                      ": not a list this tool wrote; nothing was moved");
+            change.outcome = SetChange::Outcome::Stuck;
+            return;
+        }
+    }
     if (MoveIn(folder, commit, names, change).empty()) {
         Retire(folder, change);
         change.outcome = SetChange::Outcome::Done;
