@@ -100,6 +100,10 @@ private Q_SLOTS:
         QTest::newRow("U+301C wave dash, best-fitted by iconv")
             << 55 << Sound55(QStringLiteral("　１〜２")) << "repertoire" << 3;
         QTest::newRow("U+2212 minus sign") << 55 << Sound55(QStringLiteral("　−１")) << "repertoire" << 3;
+        // User-defined characters (code page 932 F040..F9FC) round-trip but show a glyph only where defined.
+        QTest::newRow("private-use U+E000, code page 932 F0 40")
+            << 55 << Sound55(QStringLiteral("　\uE000")) << "repertoire" << 3;
+        QTest::newRow("private-use U+F8FF") << 55 << Sound55(QStringLiteral("　\uF8FF")) << "repertoire" << 3;
         QTest::newRow("ASCII number sign") << 55 << Sound55(QStringLiteral("　#1")) << "ascii" << 3;
         QTest::newRow("ASCII backslash") << 55 << Sound55(QStringLiteral("　a\\b")) << "ascii" << 3;
         QTest::newRow("55 without its supplement label")
@@ -166,6 +170,69 @@ private Q_SLOTS:
         for (const aoba::Violation& v : violations)
             QVERIFY2(QString::fromStdString(v.rule) == rule, qPrintable(Describe(violations)));
         QCOMPARE(violations.front().line, line);
+    }
+
+    void violations_areReportedWhereAndAsTheyStand_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArrayList>("report");
+        QTest::newRow("every line ended by LF alone")
+            << 55 << kHeader55 + QStringLiteral("\n\n　「題」\n")
+            << QByteArrayList{"1: line-end: LF without CR", "2: line-end: LF without CR",
+                              "3: line-end: LF without CR"};
+        QTest::newRow("a lone CR ends its line")
+            << 55 << kHeader55 + QStringLiteral("\r\n\r\n　「題」\r　「題」\t\r\n")
+            << QByteArrayList{"3: line-end: CR without LF", "4: tab: tab character"};
+        QTest::newRow("header ending in CR CR LF")
+            << 55 << kHeader55 + QStringLiteral("\r\r\n\r\n　「題」\r\n")
+            << QByteArrayList{"1: line-end: CR without LF"};
+        QTest::newRow("ten tabs: three listed, then a count")
+            << 55 << Sound55(QStringLiteral("　「題」\t\t\t\t\t\t\t\t\t\t"))
+            << QByteArrayList{"3: tab: tab character", "3: tab: tab character", "3: tab: tab character",
+                              "0: tab: 7 more like these, not listed"};
+        QTest::newRow("a tab in the header, escaped in the quote")
+            << 55 << Entry({kHeader55 + QStringLiteral("\t"), {}, kArticle})
+            << QByteArrayList{"1: tab: tab character",
+                              "1: header: expected \"1977年６月　55増刊号\" with nothing after it, found "
+                              "\"1977年６月　55増刊号\\t\""};
+        QTest::newRow("a zero-width space in the header, shown by its code")
+            << 55 << Entry({kHeader55 + QStringLiteral("\u200B"), {}, kArticle})
+            << QByteArrayList{"1: repertoire: U+200B is not in code page 932",
+                              "1: header: expected \"1977年６月　55増刊号\" with nothing after it, found "
+                              "\"1977年６月　55増刊号U+200B\""};
+        QTest::newRow("a long header, cut in the quote")
+            << 55 << Entry({kHeader55 + QString(100, u'Ａ'), {}, kArticle})
+            << QByteArrayList{"1: header: expected \"1977年６月　55増刊号\" with nothing after it, found "
+                              "\"1977年６月　55増刊号" +
+                              QString(47, u'Ａ').toUtf8() + "…\" (the first 60 of 113 characters)"};
+        QTest::newRow("no-break space, named by its code alone")
+            << 55 << Sound55(QStringLiteral("　a\u00A0b"))
+            << QByteArrayList{"3: repertoire: U+00A0 is not in code page 932"};
+        QTest::newRow("private-use character")
+            << 55 << Sound55(QStringLiteral("　\uE000"))
+            << QByteArrayList{
+                   "3: repertoire: U+E000 is a private-use character (user-defined in code page 932)"};
+    }
+
+    void violations_areReportedWhereAndAsTheyStand() {
+        QFETCH(int, entry);
+        QFETCH(QString, text);
+        QFETCH(QByteArrayList, report);
+        aoba::Cp932 codePage;
+        QCOMPARE(Describe(aoba::CheckEntry(entry, text.toStdU16String(), codePage)).toUtf8(),
+                 report.join("; "));
+    }
+
+    // The report is short, the count is whole.
+    void manyViolations_areCountedInFull() {
+        aoba::Cp932 codePage;
+        const QString text = Sound55(QStringLiteral("　") + QString(1000, u'\t') + QString(500, u'#'));
+        const std::vector<aoba::Violation> violations = aoba::CheckEntry(55, text.toStdU16String(), codePage);
+        long count = 0;
+        for (const aoba::Violation& v : violations)
+            count += v.count;
+        QCOMPARE(count, 1500L);
+        QCOMPARE(violations.size(), std::size_t{8});
     }
 };
 

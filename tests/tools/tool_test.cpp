@@ -1,80 +1,35 @@
 // SPDX-License-Identifier: MIT
 // Runs the built aoba-catalogue-check on the shipped catalogue and on copies of it with one fault each.
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/utf8.h"
+#include "tests/tools/catalogue_copies.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
-const QString kDataDir = QStringLiteral(AOBA_DATA_DIR);
 const QLatin1String kMark("<< differs");
 
-QString FileName(int n) {
-    return QStringLiteral("%1.txt").arg(n, 3, 10, QLatin1Char('0'));
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Through the same iconv table the tool reads with; empty if a character has no code.
-QByteArray ToCp932(const QByteArray& utf8) {
-    const std::optional<std::u16string> text =
-        aoba::DecodeUtf8(std::string_view(utf8.constData(), utf8.size()));
-    if (!text)
-        return {};
-    aoba::Cp932 codePage;
-    QByteArray bytes;
-    for (const char16_t c : *text) {
-        const std::string_view code = codePage.Encode(c);
-        if (code.empty())
-            return {};
-        bytes.append(code.data(), static_cast<qsizetype>(code.size()));
-    }
-    return bytes;
-}
-
-bool CopyCatalogue(const QString& to, bool asCp932) {
-    for (int n = 1; n <= 382; ++n) {
-        const QByteArray bytes = ReadAll(kDataDir + QLatin1Char('/') + FileName(n));
-        if (bytes.isEmpty() ||
-            !WriteAll(to + QLatin1Char('/') + FileName(n), asCp932 ? ToCp932(bytes) : bytes))
-            return false;
-    }
-    return true;
-}
-
-// Where line `line` (1-based) of an entry's bytes begins.
-qsizetype LineStart(const QByteArray& bytes, int line) {
-    qsizetype at = 0;
-    for (int i = 1; i < line; ++i)
-        at = bytes.indexOf("\r\n", at) + 2;
-    return at;
-}
-
-struct Run {
+struct Checked {
     int exitCode = -1;
-    QString output;
+    QString output; // stdout, then stderr
 };
 
-Run Check(const QStringList& arguments) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(AOBA_CHECKER), arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, QStringLiteral("the checker did not finish: ") + process.errorString()};
-    return {process.exitCode(), QString::fromUtf8(process.readAll())};
+Checked Check(const QStringList& arguments, const QString& workingDirectory = {}) {
+    const Run run = RunTool(QStringLiteral(AOBA_CHECKER), arguments, workingDirectory);
+    return {run.exitCode, run.all()};
+}
+
+const QByteArray kHeader381 = "1985年11月 156付録";
+
+// The report lines about one file, without the path in front.
+QByteArrayList LinesAbout(const QString& output, const QString& path) {
+    QByteArrayList lines;
+    for (const QString& line : output.split(QLatin1Char('\n'))) {
+        if (line.startsWith(path + QLatin1Char(':')))
+            lines << line.mid(path.size() + 1).toUtf8();
+    }
+    return lines;
 }
 
 } // namespace
@@ -90,7 +45,7 @@ private Q_SLOTS:
     }
 
     void shippedCatalogue_passesWithStrictFigures() {
-        const Run run = Check({QStringLiteral("--strict-figures"), kDataDir});
+        const Checked run = Check({QStringLiteral("--strict-figures"), kDataDir});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY2(!run.output.contains(kMark), qPrintable(run.output));
         QVERIFY(run.output.contains(QStringLiteral("0 rule violations in 0 files, 0 figure differences")));
@@ -140,11 +95,130 @@ private Q_SLOTS:
         if (fault != QLatin1String("delete"))
             QVERIFY(WriteAll(path, bytes));
 
-        const Run run = Check({dir.path()});
+        const Checked run = Check({dir.path()});
         QCOMPARE(run.exitCode, 1);
         const QString report = QStringLiteral("%1:%2: %3: ").arg(path).arg(line).arg(rule);
         QVERIFY2(run.output.contains(report), qPrintable(run.output));
         QVERIFY2(run.output.contains(QStringLiteral("1 rule violation in 1 file,")), qPrintable(run.output));
+    }
+
+    void hostileFile_isReportedBriefly_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("kind");       // what the file is: bytes, folder, fifo, link or sparse
+        QTest::addColumn<QByteArray>("content"); // the bytes, the link's target, the sparse file's size
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("report"); // the lines about the file, after "PATH:"
+        QTest::addColumn<int>("violations");
+        const QStringList none;
+        const QStringList cp932{QStringLiteral("--encoding"), QStringLiteral("cp932")};
+        const QByteArray cp932Start = ToCp932(kHeader381 + "\r\n\r\n　");
+        QTest::newRow("a folder named 001.txt")
+            << 1 << "folder" << QByteArray() << none
+            << QByteArrayList{"0: not-regular: not a regular file: a folder"} << 1;
+        QTest::newRow("a named pipe, never opened")
+            << 100 << "fifo" << QByteArray() << none
+            << QByteArrayList{"0: not-regular: not a regular file: a named pipe"} << 1;
+        QTest::newRow("a link to /dev/zero")
+            << 200 << "link" << QByteArray("/dev/zero") << none
+            << QByteArrayList{"0: not-regular: not a regular file: a link to a device"} << 1;
+        QTest::newRow("a link to /dev/urandom")
+            << 201 << "link" << QByteArray("/dev/urandom") << none
+            << QByteArrayList{"0: not-regular: not a regular file: a link to a device"} << 1;
+        QTest::newRow("a link to nothing") << 202 << "link" << QByteArray("/nonexistent/202.txt") << none
+                                           << QByteArrayList{"0: missing: the file is missing"} << 1;
+        QTest::newRow("10 MB of control characters, not read")
+            << 300 << "bytes" << QByteArray(10 * 1024 * 1024, '\x01') << none
+            << QByteArrayList{"0: too-large: 10485760 bytes, more than the 65536 an entry file may have; not "
+                              "read"}
+            << 1;
+        QTest::newRow("100 MB, not read") << 301 << "sparse" << QByteArray("104857600") << none
+                                          << QByteArrayList{"0: too-large: 104857600 bytes, more than the "
+                                                            "65536 an entry file may have; not read"}
+                                          << 1;
+        QTest::newRow("60,000 control characters: three listed, then a count")
+            << 381 << "bytes" << kHeader381 + "\r\n\r\n　" + QByteArray(60000, '\x01') + "\r\n"
+            << none
+            << QByteArrayList{"3: control: control character U+0001", "3: control: control character U+0001",
+                              "3: control: control character U+0001",
+                              "0: control: 59997 more like these, not listed"}
+            << 60000;
+        QTest::newRow("a header of 60,000 characters, quoted in part")
+            << 381 << "bytes" << kHeader381 + QByteArray(60000, 'a') + "\r\n\r\n　「題」\r\n"
+            << none
+            << QByteArrayList{"1: header: expected \"1985年11月 156付録\" with nothing after it, found "
+                              "\"1985年11月 156付録" +
+                              QByteArray(46, 'a') + "…\" (the first 60 of 60014 characters)"}
+            << 1;
+        QTest::newRow("LF line ends throughout, each line counted")
+            << 381 << "bytes" << ReadAll(kDataDir + QStringLiteral("/381.txt")).replace("\r\n", "\n") << none
+            << QByteArrayList{"1: line-end: LF without CR", "2: line-end: LF without CR",
+                              "3: line-end: LF without CR", "0: line-end: 3 more like these, not listed"}
+            << 6;
+        QTest::newRow("a bad byte in code page 932, with its place")
+            << 381 << "bytes" << cp932Start + "abc\xFF\r\n"
+            << cp932 << QByteArrayList{"0: encoding: not valid code page 932 at byte 27, line 3"} << 1;
+        QTest::newRow("neither encoding, both places")
+            << 381 << "bytes" << cp932Start + "abc\xFF\r\n"
+            << none
+            << QByteArrayList{"0: encoding: neither valid UTF-8 (at byte 4, line 1) nor valid code page 932 "
+                              "(at byte "
+                              "27, line 3)"}
+            << 1;
+        QTest::newRow("a two-byte character cut off at the end")
+            << 381 << "bytes" << cp932Start + "\x81" << cp932
+            << QByteArrayList{"0: encoding: not valid code page 932 at byte 24, line 3"} << 1;
+        QTest::newRow("bad UTF-8, with its place")
+            << 381 << "bytes" << kHeader381 + "\r\n\r\n　\xC3(\r\n"
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("utf-8")}
+            << QByteArrayList{"0: encoding: not valid UTF-8 at byte 29, line 3"} << 1;
+        QTest::newRow("a private-use character, code page 932 F0 40")
+            << 381 << "bytes" << cp932Start + "\xF0\x40\r\n"
+            << cp932
+            << QByteArrayList{"3: repertoire: U+E000 is a private-use character (user-defined in code page "
+                              "932)"}
+            << 1;
+    }
+
+    // Whatever stands in the folder, the checker finishes, names the file and says a few lines about it.
+    void hostileFile_isReportedBriefly() {
+        QFETCH(int, entry);
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArrayList, report);
+        QFETCH(int, violations);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QTemporaryDir& dir = *scratch;
+        const bool cp932 = arguments.contains(QStringLiteral("cp932"));
+        QVERIFY(CopyCatalogue(dir.path(), cp932));
+        const QString path = dir.filePath(FileName(entry));
+        QVERIFY(QFile::remove(path));
+        if (kind == QLatin1String("bytes"))
+            QVERIFY(WriteAll(path, content));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(QString::fromUtf8(content), path));
+        else if (kind == QLatin1String("sparse"))
+            QVERIFY(WriteAll(path, {}) && QFile(path).resize(content.toLongLong()));
+
+        const Checked run = Check(arguments << dir.path());
+        QVERIFY2(run.exitCode == 1, qPrintable(run.output));
+        QCOMPARE(LinesAbout(run.output, path), report);
+        QVERIFY2(run.output.contains(QStringLiteral("%1 rule violation%2 in 1 file,")
+                                         .arg(violations)
+                                         .arg(violations == 1 ? QString() : QStringLiteral("s"))),
+                 qPrintable(run.output.right(300)));
+    }
+
+    void doubleDash_endsTheOptions() {
+        QTemporaryDir dir;
+        QVERIFY(CopyCatalogue(dir.filePath(QStringLiteral("-x")), false));
+        QCOMPARE(Check({QStringLiteral("-x")}, dir.path()).exitCode, 2);
+        const Checked run = Check({QStringLiteral("--"), QStringLiteral("-x")}, dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
     }
 
     void encoding_choosesHowFilesAreRead_data() {
@@ -163,7 +237,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QTemporaryDir dir;
         QVERIFY(CopyCatalogue(dir.path(), cp932Copy));
-        const Run run =
+        const Checked run =
             Check({QStringLiteral("--strict-figures"), QStringLiteral("--encoding"), encoding, dir.path()});
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
         if (exitCode != 0)
@@ -180,10 +254,12 @@ private Q_SLOTS:
         QVERIFY(ReadAll(source + QStringLiteral("/001.txt")) !=
                 ReadAll(kDataDir + QStringLiteral("/001.txt")));
 
-        const Run run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
+        const Checked run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY(!run.output.contains(kMark));
-        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 382);
+        QCOMPARE(QDir(out).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 382);
+        QCOMPARE(ReadAll(out + QStringLiteral("/SHA256SUMS")),
+                 ReadAll(kDataDir + QStringLiteral("/SHA256SUMS")));
         for (int n = 1; n <= 382; ++n)
             QVERIFY2(ReadAll(out + QLatin1Char('/') + FileName(n)) ==
                          ReadAll(kDataDir + QLatin1Char('/') + FileName(n)),
@@ -200,7 +276,7 @@ private Q_SLOTS:
         QByteArray bytes = ReadAll(broken);
         QVERIFY(WriteAll(broken, bytes.insert(LineStart(bytes, 3), '\t')));
 
-        const Run run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
+        const Checked run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.output.contains(broken + QStringLiteral(":3: tab: ")), qPrintable(run.output));
         QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
@@ -225,7 +301,7 @@ private Q_SLOTS:
 
     void badUsage_exitsWithTwo() {
         QFETCH(QStringList, arguments);
-        const Run run = Check(arguments);
+        const Checked run = Check(arguments);
         QVERIFY2(run.exitCode == 2, qPrintable(run.output));
     }
 };

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
-// aoba-catalogue-check: checks a folder of the 382 entry files, or imports code page 932 texts into data/.
-// Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures), 2 bad usage.
+// aoba-catalogue-check: checks a folder of the 382 entry files, imports texts into data/, or writes the
+// manifest of data/ after a hand edit.
+// Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures) or a change of
+// data/ that did not take place, 2 bad usage.
 #include "calendar/calendar.h"
 #include "tools/checker/figures.h"
+#include "tools/entry_check/catalogue_folder.h"
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/entry_files.h"
+#include "tools/entry_check/folder_io.h"
+#include "tools/entry_check/manifest.h"
 #include "tools/entry_check/utf8.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -21,16 +26,22 @@ namespace {
 
 constexpr int kBroken = 1;
 constexpr int kBadUsage = 2;
+constexpr const char* kProgram = "aoba-catalogue-check: ";
 
 constexpr const char* kUsage =
-    "usage: aoba-catalogue-check [--encoding utf-8|cp932|detect] [--strict-figures] DIR\n"
+    "usage: aoba-catalogue-check [--encoding utf-8|cp932|detect] [--strict-figures] [--] DIR\n"
     "       aoba-catalogue-check --import SRC [--out DEST] [--strict-figures]\n"
+    "       aoba-catalogue-check --update-manifest [--] [DEST]\n"
     "Checks DIR/001.txt … DIR/382.txt and reports their figures beside the expected ones.\n"
-    "--import checks code page 932 files in SRC and, when they keep every rule, writes them as UTF-8 to "
-    "DEST\n"
-    "(default " AOBA_DATA_DIR ").\n";
+    "--import checks the files in SRC (each UTF-8 or code page 932) and, when they keep every rule,\n"
+    "replaces the set in DEST with them as UTF-8 and their manifest, all files or none.\n"
+    "--update-manifest writes DEST/SHA256SUMS for the files DEST holds, after an entry was edited by hand.\n"
+    "DEST is " AOBA_DATA_DIR " unless named.\n";
+
+enum class Mode { Check, Import, UpdateManifest };
 
 struct Options {
+    Mode mode = Mode::Check;
     aoba::FileEncoding encoding = aoba::FileEncoding::Detect;
     bool encodingGiven = false;
     bool strictFigures = false;
@@ -53,9 +64,10 @@ std::optional<aoba::FileEncoding> ParseEncoding(const std::string& name) {
 std::optional<Options> ParseOptions(int argc, char** argv) {
     Options options;
     const auto fail = [](const std::string& why) -> std::optional<Options> {
-        std::cerr << "aoba-catalogue-check: " << why << '\n' << kUsage;
+        std::cerr << kProgram << why << '\n' << kUsage;
         return std::nullopt;
     };
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto value = [&]() -> std::optional<std::string> {
@@ -63,8 +75,14 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
                 return std::nullopt;
             return std::string(argv[++i]);
         };
-        if (arg == "--strict-figures") {
+        if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
+            options.folders.emplace_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--strict-figures") {
             options.strictFigures = true;
+        } else if (arg == "--update-manifest") {
+            options.mode = Mode::UpdateManifest;
         } else if (arg == "--encoding") {
             const std::optional<std::string> name = value();
             const std::optional<aoba::FileEncoding> encoding = name ? ParseEncoding(*name) : std::nullopt;
@@ -77,18 +95,24 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             if (!folder)
                 return fail(arg + " takes a folder");
             (arg == "--import" ? options.importFrom : options.out) = fs::path(*folder);
-        } else if (arg.starts_with("-") && arg != "-") {
-            return fail("unknown option " + arg);
         } else {
-            options.folders.emplace_back(arg);
+            return fail("unknown option " + arg);
         }
     }
-    if (options.importFrom) {
+    if (options.mode == Mode::UpdateManifest) {
+        if (options.importFrom || options.out || options.encodingGiven || options.strictFigures)
+            return fail("--update-manifest takes only the folder, if any");
+        if (options.folders.size() > 1)
+            return fail("--update-manifest takes one folder at most");
+        if (options.folders.empty())
+            options.folders.emplace_back(AOBA_DATA_DIR);
+    } else if (options.importFrom) {
+        options.mode = Mode::Import;
         if (!options.folders.empty())
             return fail("--import takes no further folder; name the destination with --out");
-        // Imported texts come from the Windows program, so their encoding is not a choice.
+        // Each file is taken as UTF-8 when it is valid UTF-8 and as code page 932 otherwise.
         if (options.encodingGiven)
-            return fail("--import always reads code page 932; --encoding does not apply");
+            return fail("--import finds each file's encoding itself; --encoding does not apply");
         options.folders.push_back(*options.importFrom);
     } else {
         if (options.out)
@@ -103,44 +127,196 @@ std::string Plural(long count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
-// Every file first goes to a neighbour name, so a failed write leaves the destination as it was.
-bool WriteCatalogue(const aoba::CatalogueTexts& texts, const fs::path& destination) {
+void PrintChange(const aoba::SetChange& change) {
+    for (const std::string& message : change.messages)
+        std::cerr << kProgram << message << '\n';
+}
+
+// The folder a change writes, opened without following a link and locked against any other change and
+// any reader; stopped changes finished. Nothing, with the reason on stderr, if that cannot be had.
+std::optional<aoba::Folder> OpenToChange(const fs::path& destination) {
     std::error_code error;
+    if (fs::is_symlink(destination, error)) {
+        std::cerr << kProgram << destination.string()
+                  << " is a symbolic link; name the folder it points to; nothing was changed\n";
+        return std::nullopt;
+    }
     fs::create_directories(destination, error);
+    aoba::Folder folder = error ? aoba::Folder() : aoba::Folder::Open(destination, error);
     if (error) {
-        std::cout << destination.string() << ": cannot create the folder: " << error.message() << '\n';
+        std::cerr << kProgram << destination.string() << ": cannot open the folder: " << aoba::Reason(error)
+                  << "; nothing was changed\n";
+        return std::nullopt;
+    }
+    if (!folder.TryLockExclusive(error)) {
+        std::cerr << kProgram << destination.string()
+                  << (error ? ": cannot lock the folder: " + aoba::Reason(error)
+                            : std::string(
+                                  " is in use: another import is changing it, or a build is reading it"))
+                  << "; nothing was changed\n";
+        return std::nullopt;
+    }
+    const aoba::SetChange stopped = aoba::FinishStoppedChanges(folder);
+    PrintChange(stopped);
+    if (stopped.outcome == aoba::SetChange::Outcome::Stuck) {
+        std::cerr << kProgram << destination.string()
+                  << ": a stopped import could be neither finished nor undone; nothing else was changed\n";
+        return std::nullopt;
+    }
+    return folder;
+}
+
+// The outcome of a change, on stderr when it did not take place. True when it did.
+bool ReportChange(const aoba::SetChange& change, const fs::path& destination) {
+    PrintChange(change);
+    switch (change.outcome) {
+    case aoba::SetChange::Outcome::Done: return true;
+    case aoba::SetChange::Outcome::Unchanged:
+        std::cerr << kProgram << "nothing was changed in " << destination.string() << '\n';
         return false;
+    case aoba::SetChange::Outcome::Stuck: break;
     }
-    std::vector<std::pair<fs::path, fs::path>> written;
-    bool ok = true;
-    for (int n = 1; n <= aoba::kEntryCount && ok; ++n) {
-        const fs::path target = destination / aoba::EntryFileName(n);
-        const fs::path temporary = fs::path(target).concat(".new");
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << aoba::EncodeUtf8(*texts[static_cast<std::size_t>(n - 1)]);
-        ok = static_cast<bool>(out.flush());
-        written.emplace_back(temporary, target);
-        if (!ok)
-            std::cout << temporary.string() << ": cannot write the file\n";
+    std::cerr << kProgram << destination.string()
+              << " could be neither finished nor put back: it is read as the new set, and the next --import "
+                 "or --update-manifest finishes it\n";
+    return false;
+}
+
+struct Report {
+    aoba::CatalogueTexts texts;
+    long violations = 0;
+    std::set<fs::path> brokenFiles;
+    long differences = 0;
+};
+
+void PrintViolation(Report& report, const fs::path& path, const aoba::Violation& v) {
+    std::cout << path.string() << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
+    report.violations += v.count;
+    report.brokenFiles.insert(path);
+}
+
+// Whether a folder's manifest is checked: data/ must have one; a folder of texts to import has none.
+enum class Manifest { Skip, IfPresent, Required };
+
+// Checks every entry of folder, and its manifest as asked, and prints the report.
+Report CheckFolder(const fs::path& folder, aoba::FileEncoding encoding, Manifest manifest,
+                   aoba::Cp932& codePage) {
+    Report report;
+    for (int n = 1; n <= aoba::kEntryCount; ++n) {
+        aoba::EntryFile file = aoba::ReadEntryFile(folder, n, encoding, codePage);
+        for (const aoba::Violation& v : file.violations)
+            PrintViolation(report, file.path, v);
+        report.texts[static_cast<std::size_t>(n - 1)] = std::move(file.text);
     }
-    for (const auto& [temporary, target] : written) {
-        if (ok) {
-            fs::rename(temporary, target, error);
-            if (error) {
-                std::cout << target.string() << ": cannot replace the file: " << error.message() << '\n';
-                ok = false;
-            }
-        } else {
-            fs::remove(temporary, error);
+    std::error_code error;
+    if (manifest == Manifest::Required ||
+        (manifest == Manifest::IfPresent &&
+         fs::symlink_status(aoba::SetFilePath(folder, aoba::kManifestName), error).type() !=
+             fs::file_type::not_found)) {
+        for (const aoba::ManifestProblem& problem : aoba::ManifestProblems(folder))
+            PrintViolation(report, problem.path, {problem.line, "manifest", problem.detail});
+    }
+
+    const std::vector<aoba::FigureRow> rows =
+        aoba::CompareFigures(aoba::ComputeFigures(report.texts, codePage), aoba::ExpectedFigures());
+    for (const aoba::FigureRow& row : rows)
+        report.differences += row.differs() ? 1 : 0;
+    if (report.violations > 0)
+        std::cout << '\n';
+    std::cout << aoba::RenderFigureTable(rows) << '\n'
+              << Plural(report.violations, "rule violation") << " in "
+              << Plural(static_cast<long>(report.brokenFiles.size()), "file") << ", "
+              << Plural(report.differences, "figure difference") << '\n';
+    return report;
+}
+
+int Import(const Options& options, aoba::Cp932& codePage) {
+    const fs::path destination = options.out.value_or(fs::path(AOBA_DATA_DIR));
+    // Locked before the source is read, so a second import is refused at once.
+    const std::optional<aoba::Folder> folder = OpenToChange(destination);
+    if (!folder)
+        return kBroken;
+    const Report report =
+        CheckFolder(*options.importFrom, aoba::FileEncoding::Detect, Manifest::IfPresent, codePage);
+    if (report.violations > 0 || (options.strictFigures && report.differences > 0)) {
+        std::cout << "nothing was written to " << destination.string() << '\n';
+        return kBroken;
+    }
+    std::vector<aoba::SetFile> files;
+    std::vector<std::string> entries;
+    for (int n = 1; n <= aoba::kEntryCount; ++n) {
+        entries.push_back(aoba::EncodeUtf8(*report.texts[static_cast<std::size_t>(n - 1)]));
+        files.push_back({aoba::EntryFileName(n), entries.back()});
+    }
+    files.push_back({aoba::kManifestName, aoba::RenderManifest(entries)});
+    if (!ReportChange(aoba::ReplaceSet(*folder, files), destination))
+        return kBroken;
+    std::cout << "wrote " << aoba::kEntryCount << " files to " << destination.string() << '\n';
+    return 0;
+}
+
+int UpdateManifest(const fs::path& destination, aoba::Cp932& codePage) {
+    const std::optional<aoba::Folder> folder = OpenToChange(destination);
+    if (!folder)
+        return kBroken;
+    // The build reads data/ as UTF-8, and a manifest is no use for files it would refuse.
+    const Report report = CheckFolder(destination, aoba::FileEncoding::Utf8, Manifest::Skip, codePage);
+    const fs::path manifest = destination / aoba::kManifestName;
+    if (report.violations > 0) {
+        std::cout << manifest.string() << " was not written: the files break the rules above\n";
+        return kBroken;
+    }
+    const std::vector<aoba::ManifestProblem> before = aoba::ManifestProblems(destination);
+    if (before.empty()) {
+        std::cout << manifest.string() << " already names the files " << destination.string()
+                  << " holds; nothing was changed\n";
+        return 0;
+    }
+    std::cout << aoba::RenderProblems(before);
+    std::vector<std::string> entries;
+    for (int n = 1; n <= aoba::kEntryCount; ++n) {
+        // Read again as bytes: the manifest names the bytes, not the text they decode to.
+        const aoba::FileRead read =
+            aoba::ReadRegularFile(destination / aoba::EntryFileName(n), aoba::kMaxEntryBytes);
+        if (const std::optional<aoba::Violation> refused = aoba::ReadViolation(read, aoba::kMaxEntryBytes)) {
+            std::cerr << kProgram << (destination / aoba::EntryFileName(n)).string() << ": "
+                      << refused->detail << "; nothing was changed\n";
+            return kBroken;
         }
+        entries.push_back(read.bytes);
     }
-    return ok;
+    if (!ReportChange(aoba::ReplaceSet(*folder, {{aoba::kManifestName, aoba::RenderManifest(entries)}}),
+                      destination))
+        return kBroken;
+    std::cout << "wrote " << manifest.string() << " for the " << aoba::kEntryCount << " files it holds\n";
+    return 0;
+}
+
+int Check(const Options& options, aoba::Cp932& codePage) {
+    const fs::path folder = options.folders.front();
+    // Shared, so an import cannot change the files half-way through the check.
+    std::error_code error;
+    aoba::Folder lock = aoba::Folder::OpenToRead(folder, error);
+    if (error) {
+        std::cerr << kProgram << folder.string() << ": cannot open the folder: " << aoba::Reason(error)
+                  << '\n';
+        return kBadUsage;
+    }
+    lock.LockShared(error); // where the file system has no locks, the check goes on without one
+    if (aoba::HasStoppedChange(folder))
+        std::cerr << kProgram << "note: " << folder.string()
+                  << " holds an import that was stopped after it was complete; it is checked as the new set, "
+                     "and the next --import or --update-manifest moves it in\n";
+    const bool isData = fs::equivalent(folder, AOBA_DATA_DIR, error);
+    const Report report =
+        CheckFolder(folder, options.encoding, isData ? Manifest::Required : Manifest::IfPresent, codePage);
+    return report.violations > 0 || (options.strictFigures && report.differences > 0) ? kBroken : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
         if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
             std::cout << kUsage;
             return 0;
@@ -149,48 +325,18 @@ int main(int argc, char** argv) {
     const std::optional<Options> options = ParseOptions(argc, argv);
     if (!options)
         return kBadUsage;
-    const fs::path folder = options->folders.front();
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) {
-        std::cerr << "aoba-catalogue-check: " << folder.string() << " is not a folder\n";
-        return kBadUsage;
-    }
-
-    aoba::Cp932 codePage;
-    const aoba::FileEncoding encoding = options->importFrom ? aoba::FileEncoding::Cp932 : options->encoding;
-    aoba::CatalogueTexts texts;
-    long violations = 0;
-    long brokenFiles = 0;
-    for (int n = 1; n <= aoba::kEntryCount; ++n) {
-        aoba::EntryFile file = aoba::ReadEntryFile(folder, n, encoding, codePage);
-        for (const aoba::Violation& v : file.violations)
-            std::cout << file.path.string() << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
-        violations += static_cast<long>(file.violations.size());
-        brokenFiles += file.violations.empty() ? 0 : 1;
-        texts[static_cast<std::size_t>(n - 1)] = std::move(file.text);
-    }
-
-    const std::vector<aoba::FigureRow> rows =
-        aoba::CompareFigures(aoba::ComputeFigures(texts, codePage), aoba::ExpectedFigures());
-    long differences = 0;
-    for (const aoba::FigureRow& row : rows)
-        differences += row.differs() ? 1 : 0;
-    if (violations > 0)
-        std::cout << '\n';
-    std::cout << aoba::RenderFigureTable(rows) << '\n'
-              << Plural(violations, "rule violation") << " in " << Plural(brokenFiles, "file") << ", "
-              << Plural(differences, "figure difference") << '\n';
-
-    const bool failed = violations > 0 || (options->strictFigures && differences > 0);
-    if (options->importFrom) {
-        const fs::path destination = options->out.value_or(fs::path(AOBA_DATA_DIR));
-        if (failed) {
-            std::cout << "nothing was written to " << destination.string() << '\n';
-            return kBroken;
+    if (options->mode != Mode::UpdateManifest) {
+        std::error_code error;
+        if (!fs::is_directory(options->folders.front(), error)) {
+            std::cerr << kProgram << options->folders.front().string() << " is not a folder\n";
+            return kBadUsage;
         }
-        if (!WriteCatalogue(texts, destination))
-            return kBroken;
-        std::cout << "wrote " << aoba::kEntryCount << " files to " << destination.string() << '\n';
     }
-    return failed ? kBroken : 0;
+    aoba::Cp932 codePage;
+    switch (options->mode) {
+    case Mode::Import: return Import(*options, codePage);
+    case Mode::UpdateManifest: return UpdateManifest(options->folders.front(), codePage);
+    case Mode::Check: break;
+    }
+    return Check(*options, codePage);
 }

@@ -7,6 +7,7 @@
 #include "calendar/calendar.h"
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/entry_files.h"
+#include "tools/entry_check/manifest.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -134,6 +135,14 @@ int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "usage: aoba-embed DATA_DIR OUTPUT_DIR\n";
         return 2;
+    }
+    // A mixed or damaged set never reaches a reader; the lock keeps imports out while the files are read.
+    const aoba::CheckedSet set = aoba::CheckSet(argv[1]);
+    if (!set.problems.empty()) {
+        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << argv[1]
+                  << " is not the set its manifest names; after editing an entry by hand, run "
+                     "aoba-catalogue-check --update-manifest (see tools/README.md)\n";
+        return 1;
     }
     aoba::Cp932 codePage;
     std::vector<std::u16string> texts;

@@ -31,14 +31,31 @@ struct Cp932::Converter {
         return defaulted ? std::nullopt : std::optional<std::string>(out);
     }
 
-    std::optional<std::u16string> FromCp932(std::string_view bytes) const {
+    // The system says only that something is wrong: find the first character that does not decode alone.
+    static std::size_t FirstBad(std::string_view bytes) {
+        std::size_t i = 0;
+        while (i < bytes.size()) {
+            const std::size_t length = IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(bytes[i])) ? 2 : 1;
+            if (i + length > bytes.size() ||
+                MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data() + i,
+                                    static_cast<int>(length), nullptr, 0) <= 0)
+                return i;
+            i += length;
+        }
+        return bytes.size();
+    }
+
+    std::optional<std::u16string> FromCp932(std::string_view bytes, std::size_t* errorOffset) const {
         if (bytes.empty())
             return std::u16string();
         const int length = static_cast<int>(bytes.size());
         const int size =
             MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
-        if (size <= 0)
+        if (size <= 0) {
+            if (errorOffset)
+                *errorOffset = FirstBad(bytes);
             return std::nullopt;
+        }
         std::u16string out(static_cast<std::size_t>(size), u'\0');
         MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), length,
                             reinterpret_cast<LPWSTR>(out.data()), size);
@@ -70,28 +87,31 @@ struct Cp932::Converter {
         return cd;
     }
 
-    // Converts all of in with cd; nothing on any error.
-    static std::optional<std::string> Convert(iconv_t cd, std::string_view in) {
+    // Converts all of in with cd; nothing on any error, and in errorOffset where the input went wrong.
+    static std::optional<std::string> Convert(iconv_t cd, std::string_view in, std::size_t* errorOffset) {
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         std::string out(in.size() * 2 + 16, '\0');
         char* inPtr = const_cast<char*>(in.data());
         std::size_t inLeft = in.size();
         char* outPtr = out.data();
         std::size_t outLeft = out.size();
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0)
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0 ||
+            iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+            if (errorOffset)
+                *errorOffset = in.size() - inLeft;
             return std::nullopt;
-        if (iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
-            return std::nullopt;
+        }
         out.resize(out.size() - outLeft);
         return out;
     }
 
     std::optional<std::string> ToCp932(std::u16string_view text) const {
-        return Convert(toCp932, {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)});
+        return Convert(toCp932, {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
+                       nullptr);
     }
 
-    std::optional<std::u16string> FromCp932(std::string_view bytes) const {
-        const std::optional<std::string> utf16 = Convert(fromCp932, bytes);
+    std::optional<std::u16string> FromCp932(std::string_view bytes, std::size_t* errorOffset) const {
+        const std::optional<std::string> utf16 = Convert(fromCp932, bytes, errorOffset);
         if (!utf16)
             return std::nullopt;
         std::u16string text(utf16->size() / 2, u'\0');
@@ -114,7 +134,7 @@ std::string_view Cp932::Encode(char16_t c) {
         const std::u16string_view one(&c, 1);
         const std::optional<std::string> bytes = converter_->ToCp932(one);
         if (bytes && (bytes->size() == 1 || bytes->size() == 2) &&
-            converter_->FromCp932(*bytes) == std::u16string(one)) {
+            converter_->FromCp932(*bytes, nullptr) == std::u16string(one)) {
             code.length = static_cast<std::uint8_t>(bytes->size());
             bytes->copy(code.bytes, bytes->size());
         }
@@ -122,8 +142,8 @@ std::string_view Cp932::Encode(char16_t c) {
     return {code.bytes, code.length};
 }
 
-std::optional<std::u16string> Cp932::Decode(std::string_view bytes) {
-    return converter_->FromCp932(bytes);
+std::optional<std::u16string> Cp932::Decode(std::string_view bytes, std::size_t* errorOffset) {
+    return converter_->FromCp932(bytes, errorOffset);
 }
 
 } // namespace aoba

@@ -24,8 +24,9 @@ public:
     // The bytes of c (one or two), or an empty view when c does not survive the round trip.
     std::string_view Encode(char16_t c);
 
-    // The UTF-16 text of code page 932 bytes, or nothing if they are not valid code page 932.
-    std::optional<std::u16string> Decode(std::string_view bytes);
+    // The UTF-16 text of code page 932 bytes, or nothing if they are not valid code page 932; then
+    // errorOffset (if given) receives the offset of the first bad or unfinished sequence.
+    std::optional<std::u16string> Decode(std::string_view bytes, std::size_t* errorOffset = nullptr);
 
 private:
     struct Code {

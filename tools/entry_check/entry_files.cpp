@@ -1,14 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "tools/entry_check/entry_files.h"
 
+#include "tools/entry_check/catalogue_folder.h"
 #include "tools/entry_check/cp932.h"
 #include "tools/entry_check/utf8.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace aoba {
+
+namespace {
+
+// Where a decoding error stands: "byte 1234, line 5", line breaks of every kind counted.
+// skipped counts the bytes already taken off the front (a byte order mark).
+std::string Position(std::string_view bytes, std::size_t offset, std::size_t skipped) {
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return "byte " + std::to_string(offset + skipped) + ", line " + std::to_string(line);
+}
+
+} // namespace
 
 std::string EntryFileName(int n) {
     char name[16];
@@ -16,14 +30,28 @@ std::string EntryFileName(int n) {
     return name;
 }
 
+std::optional<Violation> ReadViolation(const FileRead& read, std::size_t limit) {
+    switch (read.status) {
+    case FileRead::Status::Read: return std::nullopt;
+    case FileRead::Status::Missing: return Violation{0, "missing", "the file is missing"};
+    case FileRead::Status::NotRegular: return Violation{0, "not-regular", "not a regular file: " + read.kind};
+    case FileRead::Status::TooLarge:
+        return Violation{0, "too-large",
+                         std::to_string(read.size) + " bytes, more than the " + std::to_string(limit) +
+                             " an entry file may have; not read"};
+    case FileRead::Status::Failed: break;
+    }
+    return Violation{0, "unreadable", "the file cannot be read: " + Reason(read.error)};
+}
+
 EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding encoding, Cp932& codePage) {
-    EntryFile file{folder / EntryFileName(n), std::nullopt, {}};
-    std::ifstream in(file.path, std::ios::binary);
-    if (!in) {
-        file.violations.push_back({0, "missing", "the file is missing or cannot be read"});
+    EntryFile file{SetFilePath(folder, EntryFileName(n)), std::nullopt, {}};
+    FileRead read = ReadRegularFile(file.path, kMaxEntryBytes);
+    if (const std::optional<Violation> refused = ReadViolation(read, kMaxEntryBytes)) {
+        file.violations.push_back(*refused);
         return file;
     }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string& bytes = read.bytes;
 
     // Editors on Windows like to start UTF-8 with a byte order mark; say so once instead of through the
     // header and repertoire rules, and check the rest as it stands.
@@ -32,22 +60,26 @@ EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding
     if (marked)
         bytes.erase(0, kByteOrderMark.size());
 
-    std::size_t badOffset = 0;
+    const std::size_t skipped = marked ? kByteOrderMark.size() : 0;
+    std::size_t badUtf8 = 0;
     if (encoding != FileEncoding::Cp932) {
-        file.text = DecodeUtf8(bytes, &badOffset);
+        file.text = DecodeUtf8(bytes, &badUtf8);
         if (!file.text && encoding == FileEncoding::Utf8) {
             file.violations.push_back(
-                {0, "encoding", "not valid UTF-8 at byte " + std::to_string(badOffset)});
+                {0, "encoding", "not valid UTF-8 at " + Position(bytes, badUtf8, skipped)});
             return file;
         }
     }
     if (!file.text) {
-        file.text = codePage.Decode(bytes);
+        std::size_t badCp932 = 0;
+        file.text = codePage.Decode(bytes, &badCp932);
         if (!file.text) {
-            file.violations.push_back({0, "encoding",
-                                       encoding == FileEncoding::Cp932
-                                           ? "not valid code page 932"
-                                           : "neither valid UTF-8 nor valid code page 932"});
+            file.violations.push_back(
+                {0, "encoding",
+                 encoding == FileEncoding::Cp932
+                     ? "not valid code page 932 at " + Position(bytes, badCp932, skipped)
+                     : "neither valid UTF-8 (at " + Position(bytes, badUtf8, skipped) +
+                           ") nor valid code page 932 (at " + Position(bytes, badCp932, skipped) + ")"});
             return file;
         }
     }

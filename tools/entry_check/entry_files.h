@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tools/entry_check/entry_rules.h"
+#include "tools/entry_check/folder_io.h"
 
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,10 @@ namespace aoba {
 
 enum class FileEncoding { Utf8, Cp932, Detect };
 
+// The largest entry is under 4 KB in UTF-8 (under 3 KB in code page 932); anything much larger is not an
+// entry, and is refused before it is read.
+inline constexpr std::size_t kMaxEntryBytes = 64 * 1024;
+
 std::string EntryFileName(int n);
 
 struct EntryFile {
@@ -20,7 +25,12 @@ struct EntryFile {
     std::vector<Violation> violations;  // every broken rule, reading and structure alike
 };
 
-// Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932.
+// Detect takes a file that is valid UTF-8 as UTF-8 and any other as code page 932. The file is read through
+// an import that was stopped after it was complete (catalogue_folder.h).
 EntryFile ReadEntryFile(const std::filesystem::path& folder, int n, FileEncoding encoding, Cp932& codePage);
+
+// The violation a file that could not be read stands for ("missing", "not-regular", "too-large",
+// "unreadable"); nothing when it was read.
+std::optional<Violation> ReadViolation(const FileRead& read, std::size_t limit);
 
 } // namespace aoba

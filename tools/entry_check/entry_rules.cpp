@@ -6,6 +6,7 @@
 #include "tools/entry_check/utf8.h"
 
 #include <cstdio>
+#include <map>
 
 namespace aoba {
 
@@ -60,9 +61,8 @@ void CheckHeader(int n, std::u16string_view header, std::vector<Violation>& out)
     const std::u16string label = HeaderLabel(n);
     if (header.starts_with(label) && IsHeaderNote(n, header.substr(label.size())))
         return;
-    out.push_back({1, "header",
-                   "expected \"" + EncodeUtf8(label) + "\" " + HeaderNoteRule(n) + ", found \"" +
-                       EncodeUtf8(header) + "\""});
+    out.push_back(
+        {1, "header", "expected " + Quote(label) + " " + HeaderNoteRule(n) + ", found " + Quote(header)});
 }
 
 void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vector<Violation>& out) {
@@ -78,33 +78,83 @@ void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vec
         out.push_back({3, "line-2", "line 3 must be empty"});
 }
 
+bool IsInvisible(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD || c == 0x034F || c == 0x061C || c == 0x115F ||
+           c == 0x1160 || (c >= 0x180B && c <= 0x180E) || (c >= 0x2000 && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3164 ||
+           (c >= 0xD800 && c <= 0xF8FF) || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF || c == 0xFFA0 ||
+           (c >= 0xFFF0 && c <= 0xFFFB);
+}
+
+std::string Code(char16_t c) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    return code;
+}
+
 } // namespace
 
 std::string DescribeChar(char16_t c) {
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0xD800 && c <= 0xDFFF))
-        return code;
-    return std::string(code) + " '" + EncodeUtf8(std::u16string_view(&c, 1)) + "'";
+    if (IsInvisible(c))
+        return Code(c);
+    return Code(c) + " '" + EncodeUtf8(std::u16string_view(&c, 1)) + "'";
+}
+
+std::string Quote(std::u16string_view text) {
+    std::string out = "\"";
+    std::size_t i = 0;
+    for (; i < text.size() && i < kQuotedChars; ++i) {
+        const char16_t c = text[i];
+        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                          text[i + 1] <= 0xDFFF;
+        if (pair) {
+            out += EncodeUtf8(text.substr(i++, 2));
+        } else if (c == u'\r') {
+            out += "\\r";
+        } else if (c == u'\n') {
+            out += "\\n";
+        } else if (c == u'\t') {
+            out += "\\t";
+        } else if (c == u'\\') {
+            out += "\\\\";
+        } else if (IsInvisible(c)) {
+            out += Code(c);
+        } else {
+            out += EncodeUtf8(std::u16string_view(&c, 1));
+        }
+    }
+    out += '"';
+    if (i < text.size())
+        out.insert(out.size() - 1, "…")
+            .append(" (the first " + std::to_string(i) + " of " + std::to_string(text.size()) +
+                    " characters)");
+    return out;
 }
 
 std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find(u"\r\n", start);
+        const std::size_t end = text.find_first_of(u"\r\n", start);
         if (end == std::u16string_view::npos) {
             lines.push_back(text.substr(start));
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
     }
     return lines;
 }
 
 std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
     std::vector<Violation> out;
+    // A file of nothing but tabs would otherwise report each of them; count the rest instead.
+    std::map<std::string, long> seen;
+    const auto listed = [&](const std::string& rule) { return ++seen[rule] <= kListedPerRule; };
+    const auto add = [&](int line, const std::string& rule, const auto& detail) {
+        if (listed(rule))
+            out.push_back({line, rule, detail()});
+    };
     int line = 1;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
@@ -112,21 +162,34 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
             ++i;
             ++line;
         } else if (c == u'\r' || c == u'\n') {
-            out.push_back({line, "line-end", c == u'\r' ? "CR without LF" : "LF without CR"});
+            add(line, "line-end", [&] { return c == u'\r' ? "CR without LF" : "LF without CR"; });
+            ++line;
         } else if (c == u'\t') {
-            out.push_back({line, "tab", "tab character"});
+            add(line, "tab", [] { return "tab character"; });
         } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-            out.push_back({line, "control", "control character " + DescribeChar(c)});
+            add(line, "control", [&] { return "control character " + DescribeChar(c); });
         } else if (c < 0x80) {
             if (!IsAllowedAscii(c))
-                out.push_back(
-                    {line, "ascii", DescribeChar(c) + " is not among the ASCII characters of the catalogue"});
+                add(line, "ascii",
+                    [&] { return DescribeChar(c) + " is not among the ASCII characters of the catalogue"; });
+        } else if (c >= 0xE000 && c <= 0xF8FF) {
+            // Code page 932's user-defined characters (F040..F9FC) round-trip, but their glyphs exist only
+            // on the machine that defined them; the real catalogue has none.
+            add(line, "repertoire", [&] {
+                return DescribeChar(c) + " is a private-use character (user-defined in code page 932)";
+            });
         } else if (codePage.Encode(c).empty()) {
-            out.push_back({line, "repertoire", DescribeChar(c) + " is not in code page 932"});
+            add(line, "repertoire", [&] { return DescribeChar(c) + " is not in code page 932"; });
         }
     }
-    if (!text.ends_with(u"\r\n"))
-        out.push_back({line, "line-end", "the text must end with CR LF"});
+    const bool endsInBreak = !text.empty() && (text.back() == u'\r' || text.back() == u'\n');
+    if (!endsInBreak)
+        add(line, "line-end", [] { return "the text must end with CR LF"; });
+    for (const auto& [rule, count] : seen) {
+        if (count > kListedPerRule)
+            out.push_back({0, rule, std::to_string(count - kListedPerRule) + " more like these, not listed",
+                           count - kListedPerRule});
+    }
 
     const std::vector<std::u16string_view> lines = SplitLines(text);
     const int count = static_cast<int>(lines.size());

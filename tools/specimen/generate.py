@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Write the specimen catalogue, data/001.txt .. data/382.txt.
+"""Write the specimen catalogue, data/001.txt .. data/382.txt, and its manifest data/SHA256SUMS.
 
 The header lines are the true ones; the bodies are invented tables of contents
 shaped like the real ones and sized so that every figure in tools/README.md
@@ -9,6 +9,7 @@ before a single file is written.  Standard library only; the random stream is
 our own so the output is the same on every platform and Python version.
 """
 import argparse
+import hashlib
 import os
 import re
 import sys
@@ -786,9 +787,15 @@ def main():
     texts = generate()
     got, means = check(texts)
     os.makedirs(args.out, exist_ok=True)
+    sums = []
     for n, text in texts.items():
+        data = text.encode("utf-8")
         with open(os.path.join(args.out, f"{n:03d}.txt"), "wb") as fh:
-            fh.write(text.encode("utf-8"))
+            fh.write(data)
+        sums.append(f"{hashlib.sha256(data).hexdigest()}  {n:03d}.txt\n")
+    # The manifest the build checks data/ against, in the form sha256sum writes.
+    with open(os.path.join(args.out, "SHA256SUMS"), "w", encoding="ascii", newline="\n") as fh:
+        fh.write("".join(sums))
     print(f"wrote 382 entries to {args.out}")
     for k, v in got.items():
         print(f"  {k}: {v}")

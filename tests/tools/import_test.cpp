@@ -1,0 +1,440 @@
+// SPDX-License-Identifier: MIT
+// --import and --update-manifest on copies of data/ in a scratch folder, and the build step's refusal of a
+// set its manifest does not name: what lands in the folder, what never lands outside it, the lock.
+#include "tests/tools/catalogue_copies.h"
+
+#include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kChecker = QStringLiteral(AOBA_CHECKER);
+const QString kEmbed = QStringLiteral(AOBA_EMBED);
+const QByteArray kVictim = "outside data/, never to be written\n";
+
+Run Import(const QString& source, const QString& destination) {
+    return RunTool(kChecker, {QStringLiteral("--import"), source, QStringLiteral("--out"), destination});
+}
+
+Run Build(const QString& data, const QString& output) {
+    return RunTool(kEmbed, {data, output});
+}
+
+// Sets or clears the immutable attribute (which needs root); false where it cannot be had.
+bool SetImmutable(const QString& path, bool immutable) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// A lock on a folder such as an import (exclusive) or a build (shared) takes, held while this lives.
+class HeldLock {
+public:
+    HeldLock(const QString& folder, bool exclusive)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        held_ = fd_ >= 0 && ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) == 0;
+    }
+    ~HeldLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return held_; }
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+};
+
+QStringList Leftovers(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral(".import-*")},
+                                  QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+QString Names(const QString& folder) {
+    return QDir(folder)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        .join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class ImportTest : public QObject {
+    Q_OBJECT
+
+    EntrySet old_ = ShippedSet();
+    EntrySet new_ = OtherSet();
+
+private Q_SLOTS:
+    void import_replacesTheWholeSet_data() {
+        QTest::addColumn<QString>("encoding"); // of the source files
+        QTest::newRow("UTF-8 folder") << "utf-8";
+        QTest::newRow("code page 932 folder") << "cp932";
+        QTest::newRow("each file in its own encoding") << "mixed";
+    }
+
+    void import_replacesTheWholeSet() {
+        QFETCH(QString, encoding);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString source = scratch->filePath(QStringLiteral("source"));
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteSet(source, new_, encoding == QLatin1String("cp932"), false));
+        if (encoding == QLatin1String("mixed")) {
+            for (int n = 1; n <= 382; n += 2)
+                QVERIFY(WriteAll(source + QLatin1Char('/') + FileName(n), ToCp932(new_.at(FileName(n)))));
+        }
+        const Run run = Import(source, data);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.all()));
+        QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("new"));
+        QCOMPARE(Leftovers(data), QStringList());
+        const Run build = Build(data, scratch->filePath(QStringLiteral("generated")));
+        QVERIFY2(build.exitCode == 0, qPrintable(build.all()));
+    }
+
+    // DEST stands for the destination, OUT for a folder beside it that nothing may write.
+    void hostileDestination_keepsEveryWriteInside_data() {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("errors"); // lines on stderr
+        QTest::newRow("a link at 001.txt.new to a file outside") << "link-new" << 0 << "new" << QStringList();
+        QTest::newRow("001.txt a link to a file outside") << "link-entry" << 0 << "new" << QStringList();
+        QTest::newRow(".import-commit a link to a folder outside")
+            << "link-commit" << 0 << "new" << QStringList();
+        QTest::newRow("a staging name linked to a folder outside")
+            << "link-staging" << 0 << "new"
+            << QStringList{QStringLiteral(
+                   "aoba-catalogue-check: DEST/.import-abcdef: removing what a stopped run left")};
+        QTest::newRow("a staging folder a stopped run left")
+            << "staging" << 0 << "new"
+            << QStringList{QStringLiteral(
+                   "aoba-catalogue-check: DEST/.import-k3j9x2: removing what a stopped run left")};
+        QTest::newRow("a planted .import-commit listing a file outside")
+            << "planted-list" << 1 << "old"
+            << QStringList{
+                   QStringLiteral("aoba-catalogue-check: DEST/.import-commit/.names: not a list this tool "
+                                  "wrote; nothing was moved"),
+                   QStringLiteral("aoba-catalogue-check: DEST: a stopped import could be neither finished "
+                                  "nor undone; nothing else was changed")};
+        QTest::newRow("050.txt a folder")
+            << "folder" << 1 << "old"
+            << QStringList{QStringLiteral("aoba-catalogue-check: DEST/050.txt: not a "
+                                          "file, so it is not replaced"),
+                           QStringLiteral("aoba-catalogue-check: nothing was changed in "
+                                          "DEST")};
+        QTest::newRow("200.txt cannot be replaced: the old set put back")
+            << "immutable" << 1 << "old"
+            << QStringList{
+                   QStringLiteral("aoba-catalogue-check: DEST/200.txt: cannot move the old file aside: "
+                                  "Operation not permitted"),
+                   QStringLiteral("aoba-catalogue-check: the 199 files already replaced were put back"),
+                   QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
+        QTest::newRow("the folder cannot be written")
+            << "immutable-folder" << 1 << "old"
+            << QStringList{QStringLiteral(
+                               "aoba-catalogue-check: DEST: cannot make a folder for the new set: Operation "
+                               "not permitted"),
+                           QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
+        QTest::newRow("the folder itself a link")
+            << "link-folder" << 1 << "old"
+            << QStringList{
+                   QStringLiteral("aoba-catalogue-check: DEST is a symbolic link; name the folder it points "
+                                  "to; nothing was changed")};
+    }
+
+    void hostileDestination_keepsEveryWriteInside() {
+        QFETCH(QString, plant);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, errors);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString source = scratch->filePath(QStringLiteral("source"));
+        const QString out = scratch->filePath(QStringLiteral("out"));
+        const QString victim = out + QStringLiteral("/victim.txt");
+        QString data = scratch->filePath(QStringLiteral("data"));
+        QVERIFY(WriteSet(source, new_, true, false));
+        QVERIFY(QDir().mkpath(out) && WriteAll(victim, kVictim));
+        const QString real = plant == QLatin1String("link-folder") ? out + QStringLiteral("/real") : data;
+        QVERIFY(WriteSet(real, old_, false, true));
+
+        if (plant == QLatin1String("link-new")) {
+            QVERIFY(QFile::link(victim, data + QStringLiteral("/001.txt.new")));
+        } else if (plant == QLatin1String("link-entry")) {
+            QVERIFY(QFile::remove(data + QStringLiteral("/001.txt")));
+            QVERIFY(QFile::link(victim, data + QStringLiteral("/001.txt")));
+        } else if (plant == QLatin1String("link-commit")) {
+            QVERIFY(QFile::link(out, data + QStringLiteral("/.import-commit")));
+        } else if (plant == QLatin1String("link-staging")) {
+            QVERIFY(QFile::link(out, data + QStringLiteral("/.import-abcdef")));
+        } else if (plant == QLatin1String("staging")) {
+            QVERIFY(QDir().mkpath(data + QStringLiteral("/.import-k3j9x2")));
+            QVERIFY(WriteAll(data + QStringLiteral("/.import-k3j9x2/001.txt"), "half"));
+        } else if (plant == QLatin1String("planted-list")) {
+            QVERIFY(QDir().mkpath(data + QStringLiteral("/.import-commit")));
+            QVERIFY(WriteAll(data + QStringLiteral("/.import-commit/.names"), "../../out/victim.txt\n"));
+        } else if (plant == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(data + QStringLiteral("/050.txt")));
+            QVERIFY(QDir().mkpath(data + QStringLiteral("/050.txt")));
+        } else if (plant == QLatin1String("immutable")) {
+            if (!SetImmutable(data + QStringLiteral("/200.txt"), true))
+                QSKIP("the immutable attribute cannot be set here (it needs root and a file system that has "
+                      "it)");
+        } else if (plant == QLatin1String("immutable-folder")) {
+            if (!SetImmutable(data, true))
+                QSKIP("the immutable attribute cannot be set here (it needs root and a file system that has "
+                      "it)");
+        } else if (plant == QLatin1String("link-folder")) {
+            data = scratch->filePath(QStringLiteral("link"));
+            QVERIFY(QFile::link(real, data));
+        }
+        const QString outBefore = Names(out);
+
+        const Run run = Import(source, data);
+        if (plant == QLatin1String("immutable"))
+            QVERIFY(SetImmutable(data + QStringLiteral("/200.txt"), false));
+        if (plant == QLatin1String("immutable-folder"))
+            QVERIFY(SetImmutable(data, false));
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.all()));
+        for (QString line : errors) {
+            line.replace(QStringLiteral("DEST"), data);
+            QVERIFY2(run.err.split(QLatin1Char('\n')).contains(line),
+                     qPrintable(line + QStringLiteral("\n---\n") + run.err));
+        }
+        QCOMPARE(ReadAll(victim), kVictim);
+        QCOMPARE(Names(out), outBefore);
+        if (plant == QLatin1String("folder")) {
+            EntrySet rest = old_;
+            rest.erase(QStringLiteral("050.txt"));
+            for (const auto& [name, bytes] : rest)
+                QVERIFY2(ReadAll(data + QLatin1Char('/') + name) == bytes, qPrintable(name));
+        } else {
+            QCOMPARE(WhichSet(real, old_, new_), outcome);
+        }
+        QCOMPARE(Leftovers(real), plant == QLatin1String("planted-list")
+                                      ? QStringList{QStringLiteral(".import-commit")}
+                                      : QStringList());
+    }
+
+    void secondImport_isRefusedAtOnce_data() {
+        QTest::addColumn<bool>("exclusive");
+        QTest::newRow("while another import changes the folder") << true;
+        QTest::newRow("while a build reads the folder") << false;
+    }
+
+    // The lock stays held until the import has finished: an import that waited for it would never finish.
+    void secondImport_isRefusedAtOnce() {
+        QFETCH(bool, exclusive);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString source = scratch->filePath(QStringLiteral("source"));
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteSet(source, new_, false, false));
+        const HeldLock lock(data, exclusive);
+        QVERIFY(lock.held());
+        const Run run = Import(source, data);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err,
+                 QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or a "
+                                "build is reading it; nothing was changed\n")
+                     .arg(data));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("old"));
+    }
+
+    void twoImportsAtOnce_leaveOneWholeSet() {
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        const QString sources[2] = {scratch->filePath(QStringLiteral("old")),
+                                    scratch->filePath(QStringLiteral("new"))};
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteSet(sources[0], old_, true, false));
+        QVERIFY(WriteSet(sources[1], new_, false, false));
+        const QString refusal =
+            QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or "
+                           "a build is reading it; nothing was changed\n")
+                .arg(data);
+        int refused = 0;
+        for (int round = 0; round < 20; ++round) {
+            QProcess imports[2];
+            for (int i = 0; i < 2; ++i)
+                imports[i].start(kChecker,
+                                 {QStringLiteral("--import"), sources[i], QStringLiteral("--out"), data});
+            int succeeded = 0;
+            int last = -1;
+            for (int i = 0; i < 2; ++i) {
+                QVERIFY(imports[i].waitForFinished(120000));
+                const QString err = QString::fromUtf8(imports[i].readAllStandardError());
+                if (imports[i].exitCode() == 0) {
+                    ++succeeded;
+                    last = i;
+                } else {
+                    QCOMPARE(err, refusal);
+                    ++refused;
+                }
+            }
+            QVERIFY(succeeded >= 1);
+            const QString seen = WhichSet(data, old_, new_);
+            if (succeeded == 1)
+                QCOMPARE(seen, last == 0 ? QStringLiteral("old") : QStringLiteral("new"));
+            else
+                QVERIFY2(seen == QLatin1String("old") || seen == QLatin1String("new"), qPrintable(seen));
+            QCOMPARE(Leftovers(data), QStringList());
+        }
+        qInfo("20 rounds of two imports at once: %d refused by the lock", refused);
+    }
+
+    void build_refusesASetItsManifestDoesNotName_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("report"); // DATA stands for the copy
+        QTest::addColumn<bool>("checkerToo"); // a folder without a manifest is a source folder to the checker
+        QTest::newRow("one entry edited by hand")
+            << "edit"
+            << QStringList{QStringLiteral("DATA/123.txt:0: manifest: does not match its line in SHA256SUMS")}
+            << true;
+        QTest::newRow("316 new files and 66 old, named up to ten")
+            << "mix"
+            << QStringList{QStringLiteral("DATA/317.txt:0: manifest: does not match its line in SHA256SUMS"),
+                           QStringLiteral("DATA/326.txt:0: manifest: does not match its line in SHA256SUMS"),
+                           QStringLiteral("DATA/SHA256SUMS:0: manifest: 56 more files do not match it")}
+            << true;
+        QTest::newRow("no manifest")
+            << "no-manifest"
+            << QStringList{QStringLiteral(
+                   "DATA/SHA256SUMS:0: manifest: missing: an import writes it; after editing an "
+                   "entry by hand, run aoba-catalogue-check --update-manifest")}
+            << false;
+        QTest::newRow("an entry gone")
+            << "gone" << QStringList{QStringLiteral("DATA/007.txt:0: manifest: the file is missing")} << true;
+        QTest::newRow("a line for an entry twice")
+            << "twice"
+            << QStringList{QStringLiteral("DATA/SHA256SUMS:383: manifest: names 001.txt a second time")}
+            << true;
+        QTest::newRow("a line for no entry")
+            << "stranger"
+            << QStringList{QStringLiteral(
+                   "DATA/SHA256SUMS:383: manifest: names \"383.txt\", which is not an entry file")}
+            << true;
+        QTest::newRow("a line that is no checksum line")
+            << "garbage"
+            << QStringList{QStringLiteral(
+                               "DATA/SHA256SUMS:2: manifest: not a line \"DIGEST  NNN.txt\": \"nonsense\""),
+                           QStringLiteral("DATA/002.txt:0: manifest: has no line in SHA256SUMS")}
+            << true;
+    }
+
+    void build_refusesASetItsManifestDoesNotName() {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, report);
+        QFETCH(bool, checkerToo);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        QVERIFY(WriteSet(data, old_, false, true));
+        const QString manifest = data + QStringLiteral("/SHA256SUMS");
+        QByteArray sums = ReadAll(manifest);
+        if (fault == QLatin1String("edit")) {
+            QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), new_.at(QStringLiteral("123.txt"))));
+        } else if (fault == QLatin1String("mix")) {
+            QVERIFY(WriteSet(data, new_, false, false));
+            for (int n = 317; n <= 382; ++n)
+                QVERIFY(WriteAll(data + QLatin1Char('/') + FileName(n), old_.at(FileName(n))));
+            QVERIFY(WriteAll(manifest, ManifestOf(new_)));
+        } else if (fault == QLatin1String("no-manifest")) {
+            QVERIFY(QFile::remove(manifest));
+        } else if (fault == QLatin1String("gone")) {
+            QVERIFY(QFile::remove(data + QStringLiteral("/007.txt")));
+        } else if (fault == QLatin1String("twice")) {
+            QVERIFY(WriteAll(manifest, sums + sums.left(sums.indexOf('\n') + 1)));
+        } else if (fault == QLatin1String("stranger")) {
+            QVERIFY(WriteAll(manifest, sums + QByteArray(64, '0') + "  383.txt\n"));
+        } else if (fault == QLatin1String("garbage")) {
+            const qsizetype second = sums.indexOf('\n') + 1;
+            QVERIFY(
+                WriteAll(manifest, sums.replace(second, sums.indexOf('\n', second) - second, "nonsense")));
+        }
+        const Run run = Build(data, scratch->filePath(QStringLiteral("generated")));
+        QCOMPARE(run.exitCode, 1);
+        const QStringList lines = run.err.split(QLatin1Char('\n'));
+        for (QString line : report) {
+            line.replace(QStringLiteral("DATA"), data);
+            QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n---\n") + run.err));
+        }
+        QVERIFY2(run.err.endsWith(
+                     QStringLiteral("aoba-embed: %1 is not the set its manifest names; after editing an "
+                                    "entry by hand, run aoba-catalogue-check --update-manifest (see "
+                                    "tools/README.md)\n")
+                         .arg(data)),
+                 qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(scratch->filePath(QStringLiteral("generated/entry_store_data.cpp"))));
+
+        // The checker says the same of the folder.
+        if (!checkerToo)
+            return;
+        const Run check = RunTool(kChecker, {data});
+        QCOMPARE(check.exitCode, 1);
+        const QStringList reported = check.out.split(QLatin1Char('\n'));
+        for (QString line : report) {
+            line.replace(QStringLiteral("DATA"), data);
+            QVERIFY2(reported.contains(line), qPrintable(line + QStringLiteral("\n---\n") + check.out));
+        }
+    }
+
+    void updateManifest_afterAHandEdit_letsTheBuildTakeIt() {
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        const QString generated = scratch->filePath(QStringLiteral("generated"));
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), new_.at(QStringLiteral("123.txt"))));
+        QCOMPARE(Build(data, generated).exitCode, 1);
+
+        const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
+        QVERIFY2(update.exitCode == 0, qPrintable(update.all()));
+        QVERIFY2(update.out.contains(
+                     data + QStringLiteral("/123.txt:0: manifest: does not match its line in SHA256SUMS\n") +
+                     QStringLiteral("wrote %1/SHA256SUMS for the 382 files it holds\n").arg(data)),
+                 qPrintable(update.out));
+        EntrySet edited = old_;
+        edited[QStringLiteral("123.txt")] = new_.at(QStringLiteral("123.txt"));
+        QCOMPARE(ReadAll(data + QStringLiteral("/SHA256SUMS")), ManifestOf(edited));
+        QCOMPARE(Leftovers(data), QStringList());
+        const Run build = Build(data, generated);
+        QVERIFY2(build.exitCode == 0, qPrintable(build.all()));
+
+        const Run again = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
+        QVERIFY2(again.exitCode == 0, qPrintable(again.all()));
+        QVERIFY(again.out.endsWith(
+            QStringLiteral("%1/SHA256SUMS already names the files %1 holds; nothing was changed\n")
+                .arg(data)));
+    }
+
+    // A manifest is no use for a file the build would refuse.
+    void updateManifest_ofAFileThatBreaksARule_writesNothing() {
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        QVERIFY(WriteSet(data, old_, false, true));
+        QByteArray bytes = old_.at(QStringLiteral("123.txt"));
+        QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), bytes.insert(LineStart(bytes, 3), '\t')));
+        const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
+        QCOMPARE(update.exitCode, 1);
+        QVERIFY2(
+            update.out.contains(
+                QStringLiteral("%1/SHA256SUMS was not written: the files break the rules above\n").arg(data)),
+            qPrintable(update.out));
+        QCOMPARE(ReadAll(data + QStringLiteral("/SHA256SUMS")), ManifestOf(old_));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImportTest)
+#include "import_test.moc"

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+#include "tools/entry_check/catalogue_folder.h"
+
+namespace aoba {
+
+namespace {
+
+const std::string kCommit = ".import-commit";
+const std::string kStagingPrefix = ".import-";
+const std::string kOld = ".old";
+// The names a change replaces, one a line: they cannot be told from what is left in .import-commit once
+// a file that had no old one has been moved in.
+const std::string kNames = ".names";
+
+std::string Where(const Folder& folder, const std::string& name) {
+    return (folder.Path() / name).string();
+}
+
+std::vector<std::string> SplitNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        names.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return names;
+}
+
+// Removes a staging folder and the files in it; one of our folders never holds a folder.
+void RemoveStaging(const Folder& folder, const std::string& name, SetChange& change) {
+    std::error_code error;
+    const Folder staging = folder.OpenSub(name, error);
+    const std::vector<std::string> files = error ? std::vector<std::string>() : staging.Names(error);
+    for (std::size_t i = 0; i < files.size() && !error; ++i)
+        staging.Remove(files[i], error);
+    if (!error)
+        folder.Remove(name, error);
+    if (error)
+        change.messages.push_back(Where(folder, name) +
+                                  ": cannot remove the left-over folder: " + Reason(error));
+}
+
+// Renames the commit folder to a fresh staging name, which undoes the one step (or retires a finished
+// change), and removes it.
+bool Retire(const Folder& folder, SetChange& change) {
+    std::error_code error;
+    const std::string trash = folder.FreeName(kStagingPrefix);
+    Folder::Rename(folder, kCommit, folder, trash, error);
+    if (error) {
+        change.messages.push_back(Where(folder, kCommit) + ": cannot rename the folder: " + Reason(error));
+        return false;
+    }
+    folder.Sync(error);
+    RemoveStaging(folder, trash, change);
+    return true;
+}
+
+// Moves every file still in .import-commit into folder, the old one aside first. The name that failed, or
+// nothing.
+std::string MoveIn(const Folder& folder, const Folder& commit, const std::vector<std::string>& names,
+                   SetChange& change) {
+    std::error_code error;
+    for (const std::string& name : names) {
+        if (commit.Kind(name) == NameKind::None)
+            continue; // moved in already
+        if (folder.Kind(name) != NameKind::None) {
+            Folder::Rename(folder, name, commit, name + kOld, error);
+            if (error) {
+                change.messages.push_back(Where(folder, name) +
+                                          ": cannot move the old file aside: " + Reason(error));
+                return name;
+            }
+        }
+        Folder::Rename(commit, name, folder, name, error);
+        if (error) {
+            change.messages.push_back(Where(folder, name) + ": cannot replace the file: " + Reason(error));
+            return name;
+        }
+    }
+    folder.Sync(error);
+    return {};
+}
+
+// Puts every old file back and every new one into .import-commit again, so that retiring the folder leaves
+// the set from before. True when all went back.
+bool MoveBack(const Folder& folder, const Folder& commit, const std::vector<std::string>& names,
+              SetChange& change) {
+    std::error_code error;
+    int restored = 0;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) {
+        const std::string& name = *it;
+        const bool hasNew = commit.Kind(name) != NameKind::None;
+        const bool hasOld = commit.Kind(name + kOld) != NameKind::None;
+        if (hasNew && !hasOld)
+            continue; // never touched
+        if (!hasNew)
+            Folder::Rename(folder, name, commit, name, error);
+        if (!error && hasOld)
+            Folder::Rename(commit, name + kOld, folder, name, error);
+        if (error) {
+            change.messages.push_back(Where(folder, name) +
+                                      ": cannot put the old file back: " + Reason(error));
+            return false;
+        }
+        restored += hasNew ? 0 : 1;
+    }
+    if (restored > 0)
+        change.messages.push_back("the " + std::to_string(restored) +
+                                  " files already replaced were put back");
+    return true;
+}
+
+// Finishes the change in .import-commit, or undoes it when a file cannot be moved in.
+void Complete(const Folder& folder, SetChange& change) {
+    std::error_code error;
+    const Folder commit = folder.OpenSub(kCommit, error);
+    FileRead list;
+    if (!error) {
+        list = ReadRegularFile(commit.Path() / kNames, 1 << 16);
+        if (list.status != FileRead::Status::Read)
+            error = list.error ? list.error : std::make_error_code(std::errc::invalid_argument);
+    }
+    if (error) {
+        change.messages.push_back(Where(folder, kCommit) + ": cannot read the change: " + Reason(error));
+        change.outcome = SetChange::Outcome::Stuck;
+        return;
+    }
+    const std::vector<std::string> names = SplitNames(list.bytes);
+    // Only plain names inside the folder, as a change of ours lists them; anything else was planted.
+    for (const std::string& name : names) {
+        if (name.empty() || name.starts_with('.') || name.find_first_of("/\\") != std::string::npos) {
+            change.messages.push_back(Where(commit, kNames) +
+                                      ": not a list this tool wrote; nothing was moved");
+            change.outcome = SetChange::Outcome::Stuck;
+            return;
+        }
+    }
+    if (MoveIn(folder, commit, names, change).empty()) {
+        Retire(folder, change);
+        change.outcome = SetChange::Outcome::Done;
+        return;
+    }
+    if (MoveBack(folder, commit, names, change) && Retire(folder, change)) {
+        change.outcome = SetChange::Outcome::Unchanged;
+        return;
+    }
+    change.outcome = SetChange::Outcome::Stuck;
+}
+
+} // namespace
+
+std::filesystem::path SetFilePath(const std::filesystem::path& folder, const std::string& name) {
+    std::error_code error;
+    if (std::filesystem::symlink_status(folder / kCommit, error).type() ==
+            std::filesystem::file_type::directory &&
+        std::filesystem::symlink_status(folder / kCommit / name, error).type() !=
+            std::filesystem::file_type::not_found)
+        return folder / kCommit / name;
+    return folder / name;
+}
+
+bool HasStoppedChange(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::symlink_status(folder / kCommit, error).type() ==
+           std::filesystem::file_type::directory;
+}
+
+SetChange FinishStoppedChanges(const Folder& folder) {
+    SetChange change;
+    std::error_code error;
+    const NameKind commit = folder.Kind(kCommit);
+    if (commit == NameKind::Folder) {
+        change.messages.push_back(Where(folder, kCommit) + ": an import was stopped after it was complete; "
+                                                           "finishing it");
+        Complete(folder, change);
+        if (change.outcome == SetChange::Outcome::Unchanged)
+            change.messages.push_back("the set from before that import was kept");
+        if (change.outcome == SetChange::Outcome::Stuck)
+            return change;
+    } else if (commit != NameKind::None) {
+        // Not one of ours: readers ignore it, and nothing of ours may go through it.
+        folder.Remove(kCommit, error);
+    }
+    for (const std::string& name : folder.Names(error)) {
+        if (name.starts_with(kStagingPrefix) && name != kCommit) {
+            change.messages.push_back(Where(folder, name) + ": removing what a stopped run left");
+            if (folder.Kind(name) == NameKind::Folder)
+                RemoveStaging(folder, name, change);
+            else
+                folder.Remove(name, error);
+        }
+    }
+    change.outcome = SetChange::Outcome::Done;
+    return change;
+}
+
+SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
+    SetChange change;
+    change.outcome = SetChange::Outcome::Unchanged;
+    for (const SetFile& file : files) {
+        const NameKind kind = folder.Kind(file.name);
+        if (kind == NameKind::Folder || kind == NameKind::Other) {
+            change.messages.push_back(Where(folder, file.name) + ": not a file, so it is not replaced");
+            return change;
+        }
+    }
+
+    std::error_code error;
+    std::string stagingName;
+    const Folder staging = folder.MakeUniqueSub(kStagingPrefix, stagingName, error);
+    if (error) {
+        change.messages.push_back(folder.Path().string() +
+                                  ": cannot make a folder for the new set: " + Reason(error));
+        return change;
+    }
+    std::string names;
+    for (const SetFile& file : files)
+        names += file.name + '\n';
+    staging.WriteNew(kNames, names, error);
+    if (error)
+        change.messages.push_back(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
+    for (std::size_t i = 0; i < files.size() && !error; ++i) {
+        staging.WriteNew(files[i].name, files[i].bytes, error);
+        if (error)
+            change.messages.push_back(Where(staging, files[i].name) +
+                                      ": cannot write the file: " + Reason(error));
+    }
+    if (!error) {
+        staging.SyncFileSystem(error);
+        if (error)
+            change.messages.push_back(staging.Path().string() +
+                                      ": cannot flush the new set to disk: " + Reason(error));
+    }
+    if (!error) {
+        // The one step: from here on the set is the new one.
+        Folder::Rename(folder, stagingName, folder, kCommit, error);
+        if (error)
+            change.messages.push_back(staging.Path().string() + ": cannot rename it to " + kCommit + ": " +
+                                      Reason(error));
+    }
+    if (error) {
+        RemoveStaging(folder, stagingName, change);
+        return change;
+    }
+    folder.Sync(error);
+    Complete(folder, change);
+    return change;
+}
+
+} // namespace aoba

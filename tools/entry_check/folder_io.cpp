@@ -1,0 +1,583 @@
+// SPDX-License-Identifier: MIT
+#include "tools/entry_check/folder_io.h"
+
+#include <algorithm>
+#include <random>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace aoba {
+
+namespace {
+
+std::error_code LastError() {
+#ifdef _WIN32
+    return {static_cast<int>(GetLastError()), std::system_category()};
+#else
+    return {errno, std::generic_category()};
+#endif
+}
+
+std::string RandomSuffix() {
+    constexpr std::string_view kChars = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 random{std::random_device{}()};
+    std::string suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += kChars[std::uniform_int_distribution<std::size_t>(0, kChars.size() - 1)(random)];
+    return suffix;
+}
+
+} // namespace
+
+std::string Reason(const std::error_code& error) {
+    return error.message();
+}
+
+Folder::Folder(std::intptr_t handle, std::filesystem::path path)
+    : handle_(handle)
+    , path_(std::move(path)) {}
+
+Folder::Folder(Folder&& other) noexcept
+    : handle_(other.handle_)
+    , lock_(other.lock_)
+    , path_(std::move(other.path_)) {
+    other.handle_ = -1;
+    other.lock_ = -1;
+}
+
+Folder& Folder::operator=(Folder&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    std::swap(lock_, other.lock_);
+    std::swap(path_, other.path_);
+    return *this;
+}
+
+bool Folder::IsOpen() const {
+    return handle_ != -1;
+}
+
+std::string Folder::FreeName(const std::string& prefix) const {
+    std::string name;
+    do
+        name = prefix + RandomSuffix();
+    while (Kind(name) != NameKind::None);
+    return name;
+}
+
+#ifdef _WIN32
+
+// Windows has no calls relative to an open folder: names are joined to the folder's path, and a name that is
+// a reparse point (a link or junction) is treated as a link and never written through.
+
+namespace {
+
+HANDLE Handle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+std::intptr_t Keep(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(handle);
+}
+
+HANDLE OpenFolder(const std::filesystem::path& path, bool followLink) {
+    return CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+}
+
+const wchar_t* kLockName = L".catalogue-lock";
+
+} // namespace
+
+Folder::~Folder() {
+    if (handle_ != -1)
+        CloseHandle(Handle(handle_));
+    if (lock_ != -1)
+        CloseHandle(Handle(lock_));
+}
+
+Folder Folder::Open(const std::filesystem::path& path, std::error_code& error) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+        return {};
+    }
+    const HANDLE handle = OpenFolder(path, false);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return {};
+    }
+    error.clear();
+    return {Keep(handle), path};
+}
+
+Folder Folder::OpenToRead(const std::filesystem::path& path, std::error_code& error) {
+    const HANDLE handle = OpenFolder(path, true);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return {};
+    }
+    error.clear();
+    return {Keep(handle), path};
+}
+
+Folder Folder::OpenSub(const std::string& name, std::error_code& error) const {
+    if (Kind(name) != NameKind::Folder) {
+        error = std::make_error_code(std::errc::not_a_directory);
+        return {};
+    }
+    return Open(path_ / name, error);
+}
+
+Folder Folder::MakeUniqueSub(const std::string& prefix, std::string& name, std::error_code& error) const {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + RandomSuffix();
+        if (CreateDirectoryW((path_ / name).c_str(), nullptr))
+            return OpenSub(name, error);
+        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+            error = LastError();
+            return {};
+        }
+    }
+    error = std::make_error_code(std::errc::file_exists);
+    return {};
+}
+
+NameKind Folder::Kind(const std::string& name) const {
+    const DWORD attributes = GetFileAttributesW((path_ / name).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return NameKind::None;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return NameKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return NameKind::Folder;
+    return NameKind::Regular;
+}
+
+std::vector<std::string> Folder::Names(std::error_code& error) const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((path_ / L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return names;
+    }
+    do {
+        const std::u8string utf8 = std::filesystem::path(found.cFileName).u8string();
+        const std::string name(utf8.begin(), utf8.end());
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    error.clear();
+    return names;
+}
+
+// Each file is flushed as it is written: Windows cannot flush a whole volume without administrator rights.
+void Folder::WriteNew(const std::string& name, std::string_view bytes, std::error_code& error) const {
+    const HANDLE file = CreateFileW((path_ / name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return;
+    }
+    error.clear();
+    while (!bytes.empty() && !error) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            error = LastError();
+        bytes.remove_prefix(written);
+    }
+    if (!error && !FlushFileBuffers(file))
+        error = LastError();
+    CloseHandle(file);
+}
+
+void Folder::Remove(const std::string& name, std::error_code& error) const {
+    const std::filesystem::path path = path_ / name;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (folder ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str()))
+        error.clear();
+    else
+        error = LastError();
+}
+
+void Folder::Rename(const Folder& from, const std::string& fromName, const Folder& to,
+                    const std::string& toName, std::error_code& error) {
+    if (MoveFileExW((from.path_ / fromName).c_str(), (to.path_ / toName).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error.clear();
+    else
+        error = LastError();
+}
+
+void Folder::Sync(std::error_code& error) const {
+    error.clear(); // MOVEFILE_WRITE_THROUGH has flushed each rename
+}
+
+void Folder::SyncFileSystem(std::error_code& error) const {
+    error.clear(); // WriteNew flushed each file
+}
+
+// A folder cannot be locked on Windows; a file in it, opened without sharing, can. The lock file stays.
+bool Folder::TryLockExclusive(std::error_code& error) {
+    const HANDLE lock =
+        CreateFileW((path_ / kLockName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    error.clear();
+    if (lock == INVALID_HANDLE_VALUE) {
+        if (GetLastError() != ERROR_SHARING_VIOLATION)
+            error = LastError();
+        return false;
+    }
+    lock_ = Keep(lock);
+    return true;
+}
+
+void Folder::LockShared(std::error_code& error) {
+    error.clear();
+    for (;;) {
+        const HANDLE lock = CreateFileW((path_ / kLockName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (lock != INVALID_HANDLE_VALUE) {
+            lock_ = Keep(lock);
+            return;
+        }
+        if (GetLastError() == ERROR_FILE_NOT_FOUND)
+            return; // no import has ever run here
+        if (GetLastError() != ERROR_SHARING_VIOLATION) {
+            error = LastError();
+            return;
+        }
+        Sleep(50);
+    }
+}
+
+FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
+    FileRead read;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        read.error = LastError();
+        const DWORD code = GetLastError();
+        read.status = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? FileRead::Status::Missing
+                                                                                   : FileRead::Status::Failed;
+        return read;
+    }
+    const std::string link = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? "a link to " : "";
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        read.status = FileRead::Status::NotRegular;
+        read.kind = link + "a folder";
+        return read;
+    }
+    const std::uintmax_t size = (std::uintmax_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    if (size > limit) {
+        read.status = FileRead::Status::TooLarge;
+        read.size = size;
+        return read;
+    }
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        read.error = LastError();
+        read.status = FileRead::Status::Failed;
+        return read;
+    }
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        read.status = FileRead::Status::NotRegular;
+        read.kind = link + "a device";
+        return read;
+    }
+    read.bytes.resize(limit + 1);
+    std::size_t got = 0;
+    for (;;) {
+        DWORD n = 0;
+        if (!ReadFile(file, read.bytes.data() + got, static_cast<DWORD>(read.bytes.size() - got), &n,
+                      nullptr)) {
+            read.error = LastError();
+            CloseHandle(file);
+            read.status = FileRead::Status::Failed;
+            read.bytes.clear();
+            return read;
+        }
+        if (n == 0)
+            break;
+        got += n;
+        if (got == read.bytes.size())
+            break;
+    }
+    CloseHandle(file);
+    if (got > limit) {
+        read.bytes.clear();
+        read.status = FileRead::Status::TooLarge;
+        read.size = got;
+        return read;
+    }
+    read.bytes.resize(got);
+    read.status = FileRead::Status::Read;
+    return read;
+}
+
+#else
+
+namespace {
+
+int Fd(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
+
+const char* KindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "not a file";
+}
+
+} // namespace
+
+Folder::~Folder() {
+    if (handle_ != -1)
+        ::close(Fd(handle_));
+}
+
+Folder Folder::Open(const std::filesystem::path& path, std::error_code& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        error = LastError();
+        return {};
+    }
+    error.clear();
+    return {fd, path};
+}
+
+Folder Folder::OpenToRead(const std::filesystem::path& path, std::error_code& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        error = LastError();
+        return {};
+    }
+    error.clear();
+    return {fd, path};
+}
+
+Folder Folder::OpenSub(const std::string& name, std::error_code& error) const {
+    const int fd = ::openat(Fd(handle_), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        error = LastError();
+        return {};
+    }
+    error.clear();
+    return {fd, path_ / name};
+}
+
+Folder Folder::MakeUniqueSub(const std::string& prefix, std::string& name, std::error_code& error) const {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + RandomSuffix();
+        // mkdir never follows a link and fails on any existing name, so the folder is ours alone.
+        if (::mkdirat(Fd(handle_), name.c_str(), 0700) == 0)
+            return OpenSub(name, error);
+        if (errno != EEXIST) {
+            error = LastError();
+            return {};
+        }
+    }
+    error = std::make_error_code(std::errc::file_exists);
+    return {};
+}
+
+NameKind Folder::Kind(const std::string& name) const {
+    struct stat st {};
+    if (::fstatat(Fd(handle_), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return NameKind::None;
+    if (S_ISREG(st.st_mode))
+        return NameKind::Regular;
+    if (S_ISDIR(st.st_mode))
+        return NameKind::Folder;
+    if (S_ISLNK(st.st_mode))
+        return NameKind::Link;
+    return NameKind::Other;
+}
+
+std::vector<std::string> Folder::Names(std::error_code& error) const {
+    std::vector<std::string> names;
+    const int fd = ::dup(Fd(handle_));
+    DIR* dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+        error = LastError();
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    ::rewinddir(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    error.clear();
+    return names;
+}
+
+void Folder::WriteNew(const std::string& name, std::string_view bytes, std::error_code& error) const {
+    const int fd =
+        ::openat(Fd(handle_), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = LastError();
+        return;
+    }
+    error.clear();
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            error = written < 0 ? LastError() : std::make_error_code(std::errc::io_error);
+            break;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (::close(fd) != 0 && !error)
+        error = LastError();
+}
+
+void Folder::Remove(const std::string& name, std::error_code& error) const {
+    const bool folder = Kind(name) == NameKind::Folder;
+    if (::unlinkat(Fd(handle_), name.c_str(), folder ? AT_REMOVEDIR : 0) != 0)
+        error = LastError();
+    else
+        error.clear();
+}
+
+void Folder::Rename(const Folder& from, const std::string& fromName, const Folder& to,
+                    const std::string& toName, std::error_code& error) {
+    if (::renameat(Fd(from.handle_), fromName.c_str(), Fd(to.handle_), toName.c_str()) != 0)
+        error = LastError();
+    else
+        error.clear();
+}
+
+void Folder::Sync(std::error_code& error) const {
+    if (::fsync(Fd(handle_)) != 0)
+        error = LastError();
+    else
+        error.clear();
+}
+
+void Folder::SyncFileSystem(std::error_code& error) const {
+#ifdef __linux__
+    if (::syncfs(Fd(handle_)) != 0) {
+        error = LastError();
+        return;
+    }
+#else
+    ::sync();
+#endif
+    error.clear();
+}
+
+bool Folder::TryLockExclusive(std::error_code& error) {
+    error.clear();
+    if (::flock(Fd(handle_), LOCK_EX | LOCK_NB) == 0)
+        return true;
+    if (errno != EWOULDBLOCK)
+        error = LastError();
+    return false;
+}
+
+void Folder::LockShared(std::error_code& error) {
+    int result = 0;
+    do
+        result = ::flock(Fd(handle_), LOCK_SH);
+    while (result != 0 && errno == EINTR);
+    if (result != 0)
+        error = LastError();
+    else
+        error.clear();
+}
+
+FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
+    FileRead read;
+    struct stat link {};
+    struct stat st {};
+    if (::lstat(path.c_str(), &link) != 0 || ::stat(path.c_str(), &st) != 0) {
+        read.error = LastError();
+        read.status = read.error == std::errc::no_such_file_or_directory ? FileRead::Status::Missing
+                                                                         : FileRead::Status::Failed;
+        return read;
+    }
+    const auto notRegular = [&](mode_t mode) {
+        read.status = FileRead::Status::NotRegular;
+        read.kind = std::string(S_ISLNK(link.st_mode) ? "a link to " : "") + KindOf(mode);
+        return read;
+    };
+    if (!S_ISREG(st.st_mode))
+        return notRegular(st.st_mode);
+    const auto tooLarge = [&](std::uintmax_t size) {
+        read.status = FileRead::Status::TooLarge;
+        read.size = size;
+        return read;
+    };
+    if (static_cast<std::uintmax_t>(st.st_size) > limit)
+        return tooLarge(static_cast<std::uintmax_t>(st.st_size));
+
+    // Should the name have become a pipe since it was looked at, opening without waiting and checking what
+    // was opened still keeps the read from blocking.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        read.error = LastError();
+        read.status = FileRead::Status::Failed;
+        return read;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return notRegular(opened.st_mode);
+    }
+    // One byte more than allowed tells a file that grew after it was looked at.
+    read.bytes.resize(limit + 1);
+    std::size_t got = 0;
+    while (got < read.bytes.size()) {
+        const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            read.error = LastError();
+            ::close(fd);
+            read.status = FileRead::Status::Failed;
+            read.bytes.clear();
+            return read;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (got > limit) {
+        read.bytes.clear();
+        return tooLarge(got);
+    }
+    read.bytes.resize(got);
+    read.status = FileRead::Status::Read;
+    return read;
+}
+
+#endif
+
+} // namespace aoba
