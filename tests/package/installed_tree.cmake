@@ -5,13 +5,8 @@
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake)
 
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --config ${CONFIG}
-                        --component Runtime
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed (${result}):\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/install_runtime.cmake)
+install_runtime()
 
 set(failures "")
 desktop_entry_program(${DESKTOP_FILE} program)

@@ -29,13 +29,8 @@ foreach(option IN LISTS options)
   endif()
 endforeach()
 
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --config ${CONFIG}
-                        --component Runtime
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed (${result}):\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/install_runtime.cmake)
+install_runtime()
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
 foreach(path IN LISTS installed)
   string(REGEX REPLACE "^/usr/(share/icons/hicolor)/[0-9]+x[0-9]+/" "/usr/\\1/*/" named "/usr/${path}")
