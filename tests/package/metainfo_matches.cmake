@@ -4,6 +4,7 @@
 # at their sizes, and the file is named for its component id.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/png_size.cmake)
 
 function(metainfo_value text pattern out)
   if(NOT text MATCHES "${pattern}")
@@ -68,12 +69,7 @@ foreach(image IN LISTS images)
     string(APPEND failures "the screenshot ${CMAKE_MATCH_3} is not in docs/\n")
     continue()
   endif()
-  # The PNG's IHDR chunk: width and height, big endian, from byte 16.
-  file(READ ${png} head HEX OFFSET 16 LIMIT 8)
-  string(SUBSTRING "${head}" 0 8 width_hex)
-  string(SUBSTRING "${head}" 8 8 height_hex)
-  math(EXPR png_width "0x${width_hex}")
-  math(EXPR png_height "0x${height_hex}")
+  png_size(${png} png_width png_height)
   if(NOT png_width EQUAL width OR NOT png_height EQUAL height)
     string(APPEND failures "${png} is ${png_width}x${png_height}, the metainfo says ${width}x${height}\n")
   endif()

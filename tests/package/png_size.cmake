@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: MIT
+# png_size(FILE WIDTH HEIGHT): the picture size a PNG declares, or 0 and 0 for a file that is no PNG. A PNG
+# starts with its 8-byte signature, then the IHDR chunk: length, type, width and height (big endian).
+function(png_size file width_var height_var)
+  file(READ ${file} head HEX LIMIT 24)
+  string(LENGTH "${head}" length)
+  set(width 0)
+  set(height 0)
+  if(length EQUAL 48)
+    string(SUBSTRING "${head}" 0 16 signature)
+    string(SUBSTRING "${head}" 24 8 chunk_type)
+    if(signature STREQUAL "89504e470d0a1a0a" AND chunk_type STREQUAL "49484452")
+      string(SUBSTRING "${head}" 32 8 width_hex)
+      string(SUBSTRING "${head}" 40 8 height_hex)
+      math(EXPR width "0x${width_hex}")
+      math(EXPR height "0x${height_hex}")
+    endif()
+  endif()
+  set(${width_var} ${width} PARENT_SCOPE)
+  set(${height_var} ${height} PARENT_SCOPE)
+endfunction()
