@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Installation and packaging: `cpack -G DEB` on Debian, a ZIP of the install folder on Windows. The files a
 # distribution asks for beside the program (manual page, AppStream metadata, copyright, changelog) are made
-# here when the project is configured, from app/, CHANGELOG.md and LICENSE.
+# here when the project is configured, from src/app/, CHANGELOG.md and LICENSE.
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
 
@@ -47,9 +47,9 @@ foreach(release IN ZIP_LISTS AOBA_RELEASE_VERSIONS AOBA_RELEASE_DATES)
 endforeach()
 list(JOIN AOBA_METAINFO_RELEASES "\n" AOBA_METAINFO_RELEASES)
 set(AOBA_METAINFO_FILE ${AOBA_PACKAGE_FILES_DIR}/${AOBA_APPSTREAM_ID}.metainfo.xml)
-configure_file(${PROJECT_SOURCE_DIR}/app/aoba-search.metainfo.xml.in ${AOBA_METAINFO_FILE} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/src/app/aoba-search.metainfo.xml.in ${AOBA_METAINFO_FILE} @ONLY)
 set(AOBA_MANUAL_PAGE ${AOBA_PACKAGE_FILES_DIR}/aoba-search.1)
-configure_file(${PROJECT_SOURCE_DIR}/app/aoba-search.1.in ${AOBA_MANUAL_PAGE} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/src/app/aoba-search.1.in ${AOBA_MANUAL_PAGE} @ONLY)
 
 # The copyright file's holder and licence text are LICENSE's own, so the two cannot say different things.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)

@@ -8,7 +8,7 @@ aoba_install_packages
 cmake --preset default >/dev/null
 cmake --build --preset default --target aoba-search
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display to show the window on; start it under Xvfb instead: xvfb-run -a build/app/aoba-search" >&2
+    echo "No display to show the window on; start it under Xvfb instead: xvfb-run -a build/src/app/aoba-search" >&2
     exit 1
 fi
-exec build/app/aoba-search
+exec build/src/app/aoba-search

@@ -37,7 +37,7 @@ file(SHA256 ${DESKTOP_FILE} source_hash)
 if(EXISTS ${PREFIX}/share/applications/${entry_name})
   file(SHA256 ${PREFIX}/share/applications/${entry_name} installed_hash)
   if(NOT installed_hash STREQUAL source_hash)
-    string(APPEND failures "the installed desktop entry differs from app/${entry_name}\n")
+    string(APPEND failures "the installed desktop entry differs from src/app/${entry_name}\n")
   endif()
 endif()
 
