@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/bare_windows.h"
 
+#include "lookandfeel/twips.h"
 #include "texts/texts.h"
-#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>

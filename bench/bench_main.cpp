@@ -8,11 +8,11 @@
 #include "bench/bare_windows.h"
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "lookandfeel/feedback.h"
+#include "lookandfeel/foreground.h"
+#include "lookandfeel/look.h"
 #include "mainwindow/main_window.h"
 #include "resultswindow/results_window.h"
-#include "widgets/feedback.h"
-#include "widgets/foreground.h"
-#include "widgets/look.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Start-up only: the answer on the terminal, or the application, the fonts and the main window.
 #include "cli/command_line.h"
+#include "lookandfeel/feedback.h"
+#include "lookandfeel/foreground.h"
+#include "lookandfeel/look.h"
 #include "mainwindow/main_window.h"
-#include "widgets/feedback.h"
-#include "widgets/foreground.h"
-#include "widgets/look.h"
 
 #include <QApplication>
 #include <QIcon>

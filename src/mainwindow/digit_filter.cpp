@@ -2,7 +2,7 @@
 #include "mainwindow/digit_filter.h"
 
 #include "core/field_rules.h"
-#include "widgets/feedback.h"
+#include "lookandfeel/feedback.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow/lookup_button.h"
 
+#include "lookandfeel/look.h"
 #include "texts/texts.h"
-#include "widgets/look.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,6 +3,10 @@
 
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "lookandfeel/feedback.h"
+#include "lookandfeel/foreground.h"
+#include "lookandfeel/look.h"
+#include "lookandfeel/twips.h"
 #include "mainwindow/command_button.h"
 #include "mainwindow/digit_filter.h"
 #include "mainwindow/lookup_button.h"
@@ -10,10 +14,6 @@
 #include "mainwindow/option_button.h"
 #include "resultswindow/results_window.h"
 #include "texts/texts.h"
-#include "widgets/feedback.h"
-#include "widgets/foreground.h"
-#include "widgets/look.h"
-#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

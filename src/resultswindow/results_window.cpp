@@ -3,10 +3,10 @@
 
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "lookandfeel/look.h"
+#include "lookandfeel/twips.h"
 #include "resultswindow/issue_label.h"
 #include "texts/texts.h"
-#include "widgets/look.h"
-#include "widgets/twips.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // An issue label paints its caption from a picture it keeps: the picture must be what drawing the caption
 // gives, and a new font or colour must show at the next paint.
+#include "lookandfeel/look.h"
 #include "resultswindow/issue_label.h"
 #include "tests/support/widget_test_support.h"
-#include "widgets/look.h"
 
 #include <QPainter>
 

@@ -3,10 +3,10 @@
 // where it was left when the next search shows it; a window created anew is placed by the window manager.
 // Runs on a real X server with openbox (see tests/support/with_window_manager.sh); xdotool moves the window
 // through the window manager, as a drag of its title bar does.
+#include "lookandfeel/foreground.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/widget_test_support.h"
-#include "widgets/foreground.h"
 
 #include <QLineEdit>
 #include <QProcess>

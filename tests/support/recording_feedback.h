@@ -2,7 +2,7 @@
 // Stands in for message boxes and the beep: records what the program said, in order.
 #pragma once
 
-#include "widgets/feedback.h"
+#include "lookandfeel/feedback.h"
 
 #include <QStringList>
 

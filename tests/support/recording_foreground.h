@@ -2,7 +2,7 @@
 // Stands in for raising and activating windows: records which window was asked for, by its control name.
 #pragma once
 
-#include "widgets/foreground.h"
+#include "lookandfeel/foreground.h"
 
 #include <QStringList>
 #include <QWidget>

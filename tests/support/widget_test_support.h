@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/entry_store.h"
+#include "lookandfeel/look.h"
 #include "mainwindow/main_window.h"
-#include "widgets/look.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The real Foreground: a window asked for comes back from being minimised, is raised and becomes active.
-#include "widgets/foreground.h"
+#include "lookandfeel/foreground.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/look.h"
+#include "lookandfeel/look.h"
 
 #include <QApplication>
 #include <QFontDatabase>

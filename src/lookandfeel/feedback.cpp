@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/feedback.h"
+#include "lookandfeel/feedback.h"
 
 #include <QApplication>
 #include <QMessageBox>

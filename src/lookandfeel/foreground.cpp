@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/foreground.h"
+#include "lookandfeel/foreground.h"
 
 #include <QWidget>
 
