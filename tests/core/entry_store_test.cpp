@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calendar/calendar.h"
-#include "calendar/header_line.h"
 #include "core/entry_store.h"
+#include "tools/entry_check/header_line.h"
 
 #include <QTest>
 

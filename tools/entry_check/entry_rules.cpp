@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/entry_check/entry_rules.h"
 
-#include "calendar/header_line.h"
 #include "tools/entry_check/cp932.h"
+#include "tools/entry_check/header_line.h"
 #include "tools/entry_check/utf8.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calendar/header_line.h"
+#include "tools/entry_check/header_line.h"
 
 #include "calendar/calendar.h"
 
