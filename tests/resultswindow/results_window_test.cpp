@@ -239,11 +239,12 @@ private Q_SLOTS:
         row("Left: within the row", 160, Qt::Key_Left, 150);
         row("Left: nothing before the first", 3, Qt::Key_Left, 3);
         row("Down: the nearer column of the next row", 3, Qt::Key_Down, 45);
-        row("Down: the other column", 18, Qt::Key_Down, 47);
+        row("Down: the nearest row before a nearer column further down", 18, Qt::Key_Down, 47);
         row("Down: over empty rows", 160, Qt::Key_Down, 379);
         row("Down: nothing below the last row", 379, Qt::Key_Down, 379);
         row("Up: the nearest row before the nearer column", 150, Qt::Key_Up, 47);
         row("Up: over empty rows to the nearer column", 379, Qt::Key_Up, 160);
+        row("Up: the nearest row before a nearer column further up", 160, Qt::Key_Up, 47);
         row("Up: nothing above the first row", 18, Qt::Key_Up, 18);
         row("Home: the first", 150, Qt::Key_Home, 3);
         row("Home on the first stays", 3, Qt::Key_Home, 3);
