@@ -26,7 +26,7 @@ foreach(build first second-build)
   set(dir ${WORK_DIR}/${build})
   # Built as a packager builds: without the tests and the benchmark, and so without Qt Test, which this
   # build could not find if anything still asked for it.
-  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${dir} -G ${GENERATOR}
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${dir} -G ${GENERATOR} --no-warn-unused-cli
                           -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
                           "-DCMAKE_PREFIX_PATH=${PREFIX_PATH}" -DBUILD_TESTING=OFF
                           -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON
