@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages the build, the tests (lintian, appstream and git for the package's) and a run
-# under Xvfb need, when any is missing.
+# Installs the Debian packages the build, the tests (lintian, appstream and git for the package's; the DejaVu
+# and URW fonts for the font measurements of the results window's labels) and a run under Xvfb need, when any
+# is missing.
 # Sourced by run.sh and test.sh.
 aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-dejavu-core fonts-urw-base35
   xvfb xauth dbus-daemon python3 desktop-file-utils clang-format lintian appstream git
   openbox xdotool x11-utils"
 

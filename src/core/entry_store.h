@@ -6,7 +6,7 @@
 
 namespace aoba {
 
-// The text of entry n (1..382) exactly as stored, every line ending in CR LF; an empty view for any other n.
+// The text of entry n (1..382) exactly as stored, every line ending in CR LF; a null view for any other n.
 // The view points into the program's constant data and stays valid for the program's lifetime.
 QStringView EntryText(int n);
 

@@ -109,12 +109,8 @@ MainWindow::MainWindow(Feedback& feedback, Foreground& foreground, QWidget* pare
     setFont(DefaultFont());
     FillBackground(*this, kLightGreen);
 
-    BuildIssueNumberFrame();
-    BuildMonthFrame();
-    BuildSearchFrame();
-    BuildExtraIssueFrame();
-    BuildContentsPane();
-    SetTabOrder();
+    SetTabOrder(QWidgetList() << BuildIssueNumberFrame() << BuildMonthFrame() << BuildSearchFrame()
+                              << BuildExtraIssueFrame() << BuildContentsPane());
     issueField_->setFocus();
 
     // The buttons show their faces flat in their own colours, and the frames take the window's green.
@@ -133,7 +129,7 @@ ResultsWindow* MainWindow::Results() const {
     return results_;
 }
 
-void MainWindow::BuildIssueNumberFrame() {
+QWidgetList MainWindow::BuildIssueNumberFrame() {
     QGroupBox* frame = Frame(this, "Frame1", texts::kFrame1, TwipsRect(120, 240, 3975, 1455));
     issueField_ = Place<QLineEdit>(frame, "Text1", TwipsRect(120, 360, 1335, 270));
     issueField_->setText(texts::kText1.caption.toString());
@@ -151,9 +147,10 @@ void MainWindow::BuildIssueNumberFrame() {
     connect(forward, &QPushButton::clicked, this, [this] { StepIssue(Step::Forward); });
     connect(back, &QPushButton::clicked, this, [this] { StepIssue(Step::Back); });
     connect(show, &QPushButton::clicked, this, &MainWindow::ShowByIssueNumber);
+    return {issueField_, forward, back, show};
 }
 
-void MainWindow::BuildMonthFrame() {
+QWidgetList MainWindow::BuildMonthFrame() {
     QGroupBox* frame = Frame(this, "Frame2", texts::kFrame2, TwipsRect(120, 1800, 3975, 2055));
     Caption(frame, "Label4", texts::kLabel4, TwipsRect(120, 360, 1455, 255), false);
     yearField_ = Combo(frame, "Combo1", texts::kCombo1, TwipsRect(120, 600, 735, 300), NumberList::Years);
@@ -173,9 +170,10 @@ void MainWindow::BuildMonthFrame() {
     connect(next, &QPushButton::clicked, this, [this] { StepMonth(Step::Forward); });
     connect(previous, &QPushButton::clicked, this, [this] { StepMonth(Step::Back); });
     connect(show, &QPushButton::clicked, this, &MainWindow::ShowByMonth);
+    return {yearField_, monthField_, next, previous, show};
 }
 
-void MainWindow::BuildSearchFrame() {
+QWidgetList MainWindow::BuildSearchFrame() {
     QGroupBox* frame = Frame(this, "Frame3", texts::kFrame3, TwipsRect(120, 3960, 3975, 855));
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
     Describe(*searchField_, texts::kText2);
@@ -186,9 +184,10 @@ void MainWindow::BuildSearchFrame() {
         Button(frame, "Command7", texts::kCommand7, TwipsRect(2760, 360, 1095, 375), kLightGrey);
     search->setFont(MinchoFont(11.25, true));
     connect(search, &QPushButton::clicked, this, &MainWindow::Search);
+    return {searchField_, search};
 }
 
-void MainWindow::BuildExtraIssueFrame() {
+QWidgetList MainWindow::BuildExtraIssueFrame() {
     QGroupBox* frame = Frame(this, "Frame4", texts::kFrame4, TwipsRect(120, 4920, 3975, 1575));
     const struct {
         const char* name;
@@ -211,9 +210,10 @@ void MainWindow::BuildExtraIssueFrame() {
     OptionButton::Group({extraIssues_[0], extraIssues_[1], extraIssues_[2]});
     LookupButton* show = Lookup(frame, "Command12", texts::kCommand12, TwipsRect(2520, 840, 1215, 495));
     connect(show, &QPushButton::clicked, this, &MainWindow::ShowExtraIssue);
+    return {extraIssues_[0], extraIssues_[1], extraIssues_[2], show};
 }
 
-void MainWindow::BuildContentsPane() {
+QWidget* MainWindow::BuildContentsPane() {
     contents_ = Place<QPlainTextEdit>(this, "Text3", TwipsRect(4440, 240, 5895, 5535));
     contents_->setReadOnly(true);
     contents_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -223,15 +223,12 @@ void MainWindow::BuildContentsPane() {
     PlatformLook(*contents_);
     contents_->setFont(MinchoFont(9, false));
     contents_->setPlainText(texts::ContentsPlaceholder());
+    return contents_;
 }
 
-void MainWindow::SetTabOrder() {
-    const char* order[] = {"Text1",    "Command3", "Command4",  "Command1", "Combo1",   "Combo2",
-                           "Command5", "Command6", "Command2",  "Text2",    "Command7", "Option1",
-                           "Option2",  "Option3",  "Command12", "Text3"};
+void MainWindow::SetTabOrder(const QWidgetList& order) {
     QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QLatin1String(name));
+    for (QWidget* widget : order) {
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous)
             QWidget::setTabOrder(previous, widget);

@@ -36,12 +36,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildIssueNumberFrame();
-    void BuildMonthFrame();
-    void BuildSearchFrame();
-    void BuildExtraIssueFrame();
-    void BuildContentsPane();
-    void SetTabOrder();
+    // Each returns the controls it made that take the focus, in the order Tab visits them.
+    QWidgetList BuildIssueNumberFrame();
+    QWidgetList BuildMonthFrame();
+    QWidgetList BuildSearchFrame();
+    QWidgetList BuildExtraIssueFrame();
+    QWidget* BuildContentsPane();
+    static void SetTabOrder(const QWidgetList& order);
 
     void ShowByIssueNumber();
     void ShowByMonth();

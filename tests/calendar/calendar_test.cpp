@@ -28,7 +28,7 @@ class CalendarTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void issueForMonth_data() {
+    void monthsNameTheirIssues_data() {
         QTest::addColumn<float>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("expected");
@@ -45,6 +45,9 @@ private Q_SLOTS:
         QTest::newRow("73/03") << 73.0F << 3 << kNotPublished;
         QTest::newRow("73/04: the number is the month") << 73.0F << 4 << Issue(4);
         QTest::newRow("73/12") << 73.0F << 12 << Issue(12);
+        QTest::newRow("73/13: the number is still the month, not a month of the year")
+            << 73.0F << 13 << Issue(13);
+        QTest::newRow("73/380: the last issue by the same rule") << 73.0F << 380 << Issue(380);
         QTest::newRow("73 with a month beyond the run") << 73.0F << 381 << kOutOfPeriod;
         QTest::newRow("73 with a negative month") << 73.0F << -5 << kNotPublished;
         QTest::newRow("74/01 starts the monthly run") << 74.0F << 1 << Issue(13);
@@ -76,7 +79,7 @@ private Q_SLOTS:
         QTest::newRow("smallest month") << 85.0F << std::numeric_limits<std::int32_t>::min() << kOutOfPeriod;
     }
 
-    void issueForMonth() {
+    void monthsNameTheirIssues() {
         QFETCH(float, year);
         QFETCH(int, month);
         QFETCH(QString, expected);
@@ -120,7 +123,7 @@ private Q_SLOTS:
                 QCOMPARE(Describe(IssueForMonth(static_cast<float>(year), month)), kOutOfPeriod);
     }
 
-    void monthOfEntry_data() {
+    void eachEntryAppearedInItsMonth_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
@@ -131,7 +134,7 @@ private Q_SLOTS:
         QTest::newRow("383 has no month") << 383 << 0 << 0;
     }
 
-    void monthOfEntry() {
+    void eachEntryAppearedInItsMonth() {
         QFETCH(int, entry);
         QFETCH(int, year);
         QFETCH(int, month);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_line.h"
-#include "core/entry_store.h"
+#include "tests/support/catalogue_files.h"
 #include "tests/support/expected_texts.h"
 
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     }
 
-    void wantsTerminal_data() {
+    void anythingButQtsOwnOptionsIsAnsweredOnTheTerminal_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("terminal");
         QTest::newRow("no argument opens the windows") << CommandLine({}) << false;
@@ -66,13 +66,13 @@ private Q_SLOTS:
             << true;
     }
 
-    void wantsTerminal() {
+    void anythingButQtsOwnOptionsIsAnsweredOnTheTerminal() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, terminal);
         QCOMPARE(aoba::cli::WantsTerminal(arguments), terminal);
     }
 
-    void answers_data() {
+    void eachQueryIsAnsweredWithItsExitCode_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
@@ -160,7 +160,7 @@ private Q_SLOTS:
                                         << Refusal(expected::kEmptySearch) << 2;
     }
 
-    void answers() {
+    void eachQueryIsAnsweredWithItsExitCode() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, out);
         QFETCH(QString, err);
@@ -173,7 +173,7 @@ private Q_SLOTS:
     }
 
     // --show and --month print an entry whole, as stored, with LF for each CR LF.
-    void entries_data() {
+    void showAndMonthPrintTheWholeEntry_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("header");
@@ -204,7 +204,7 @@ private Q_SLOTS:
             << month(QStringLiteral("04/07")) << 380 << QStringLiteral("2004年７月 380号（終刊号）");
     }
 
-    void entries() {
+    void showAndMonthPrintTheWholeEntry() {
         QFETCH(QStringList, arguments);
         QFETCH(int, entry);
         QFETCH(QString, header);
@@ -213,8 +213,7 @@ private Q_SLOTS:
         QCOMPARE(answer.err, QString());
         QVERIFY(answer.out.startsWith(header + QLatin1Char('\n')));
         QVERIFY(!answer.out.contains(QLatin1Char('\r')));
-        QCOMPARE(QString(answer.out).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-                 aoba::EntryText(entry).toString());
+        QCOMPARE(QString(answer.out).replace(QLatin1Char('\n'), QStringLiteral("\r\n")), EntryFile(entry));
     }
 };
 

@@ -24,7 +24,7 @@ class FieldRulesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void issueNumberField_data() {
+    void issueNumberFieldNamesAnIssueOrNone_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("issue"); // 0: refused
         QTest::newRow("1") << QStringLiteral("1") << 1;
@@ -39,13 +39,13 @@ private Q_SLOTS:
         QTest::newRow("a decimal rounds to even") << QStringLiteral("2.5") << 2;
     }
 
-    void issueNumberField() {
+    void issueNumberFieldNamesAnIssueOrNone() {
         QFETCH(QString, text);
         QFETCH(int, issue);
         QCOMPARE(IssueFromNumberField(text).value_or(0), issue);
     }
 
-    void monthFields_data() {
+    void monthFieldsNameAnIssueOrWhyNot_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("expected");
@@ -61,6 +61,10 @@ private Q_SLOTS:
             << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("out of period");
         QTest::newRow("empty year") << QString() << QStringLiteral("09") << QStringLiteral("out of period");
         QTest::newRow("empty month") << QStringLiteral("85") << QString() << QStringLiteral("out of period");
+        QTest::newRow("empty month, counted as 100000, with year -830")
+            << QStringLiteral("-830") << QString() << QStringLiteral("out of period");
+        QTest::newRow("73/13 by the calendar's rule for 1973")
+            << QStringLiteral("73") << QStringLiteral("13") << QStringLiteral("issue 13");
         QTest::newRow("letters in the year")
             << QStringLiteral("7a") << QStringLiteral("09") << QStringLiteral("out of period");
         QTest::newRow("letters in the month")
@@ -75,14 +79,14 @@ private Q_SLOTS:
             << QStringLiteral("85.375") << QStringLiteral("5") << QStringLiteral("issue 154");
     }
 
-    void monthFields() {
+    void monthFieldsNameAnIssueOrWhyNot() {
         QFETCH(QString, year);
         QFETCH(QString, month);
         QFETCH(QString, expected);
         QCOMPARE(Describe(IssueFromMonthFields(year, month)), expected);
     }
 
-    void digitFilter() {
+    void digitFilterPassesDigitsAndBackspaceOnly() {
         for (char16_t c = 0x20; c < 0x7F; ++c)
             QCOMPARE(PassesDigitFilter(c), c >= u'0' && c <= u'9');
         for (char16_t c = u'０'; c <= u'９'; ++c)
@@ -94,7 +98,7 @@ private Q_SLOTS:
             QVERIFY2(!PassesDigitFilter(c), qPrintable(QString::number(c, 16)));
     }
 
-    void monthCorrection_data() {
+    void monthsAbove12BecomeJanuary_data() {
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("corrected");
         QTest::newRow("13 becomes 01") << QStringLiteral("13") << QStringLiteral("01");
@@ -109,13 +113,13 @@ private Q_SLOTS:
         QTest::newRow("empty counts as 1") << QString() << kNone;
     }
 
-    void monthCorrection() {
+    void monthsAbove12BecomeJanuary() {
         QFETCH(QString, month);
         QFETCH(QString, corrected);
         QCOMPARE(Describe(CorrectedMonth(month)), corrected);
     }
 
-    void issueSteps_data() {
+    void issueStepsStopAtTheEndsOfTheRun_data() {
         QTest::addColumn<QString>("issue");
         QTest::addColumn<QString>("forward");
         QTest::addColumn<QString>("back");
@@ -134,7 +138,7 @@ private Q_SLOTS:
         QTest::newRow("decimal") << QStringLiteral("5.5") << QStringLiteral("6.5") << QStringLiteral("4.5");
     }
 
-    void issueSteps() {
+    void issueStepsStopAtTheEndsOfTheRun() {
         QFETCH(QString, issue);
         QFETCH(QString, forward);
         QFETCH(QString, back);
@@ -142,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(Describe(SteppedIssue(issue, Step::Back)), back);
     }
 
-    void monthSteps_data() {
+    void monthStepsCarryIntoTheYear_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("next");
@@ -164,10 +168,11 @@ private Q_SLOTS:
         row("7/05 gets two digits in both fields", "7", "05", "07/06", "07/04");
         row("72/5", "72", "5", "72/06", "72/04");
         row("year 8 after December", "7", "12", "08/01", "07/11");
+        row("year 100 after December is 101: only 99 wraps", "100", "12", "101/01", "100/11");
         row("full-width month", "72", "０９", "72/10", "72/08");
     }
 
-    void monthSteps() {
+    void monthStepsCarryIntoTheYear() {
         QFETCH(QString, year);
         QFETCH(QString, month);
         QFETCH(QString, next);
@@ -203,7 +208,7 @@ private Q_SLOTS:
                  IssueFromMonthFields(december->year, december->month));
     }
 
-    void listItems() {
+    void listsHoldTheRunInOrder() {
         const QStringList years = aoba::ListItems(aoba::NumberList::Years);
         QCOMPARE(years.size(), 33);
         QCOMPARE(years.front(), QStringLiteral("72"));
@@ -218,7 +223,7 @@ private Q_SLOTS:
     }
 
     // -1 stands for "no number".
-    void placeInList_data() {
+    void typedTextFindsItsPlaceInTheList_data() {
         QTest::addColumn<bool>("years");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("place");
@@ -243,7 +248,7 @@ private Q_SLOTS:
         QTest::newRow("month 1.5") << false << QStringLiteral("1.5") << 0.5;
     }
 
-    void placeInList() {
+    void typedTextFindsItsPlaceInTheList() {
         QFETCH(bool, years);
         QFETCH(QString, text);
         QFETCH(double, place);

@@ -11,7 +11,7 @@ class NumberTextTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void numbers_data() {
+    void numbersOfEitherWidthAreRead_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << QStringLiteral("56") << 56.0;
@@ -29,7 +29,7 @@ private Q_SLOTS:
         QTest::newRow("many digits") << QStringLiteral("99999999999") << 99999999999.0;
     }
 
-    void numbers() {
+    void numbersOfEitherWidthAreRead() {
         QFETCH(QString, text);
         QFETCH(double, value);
         const std::optional<double> read = ReadNumber(text);
@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(*read, value);
     }
 
-    void notNumbers_data() {
+    void anythingElseIsNoNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
         QTest::newRow("spaces only") << QStringLiteral(" \u3000");
@@ -57,14 +57,14 @@ private Q_SLOTS:
         QTest::newRow("beyond a double") << QString(400, QLatin1Char('9'));
     }
 
-    void notNumbers() {
+    void anythingElseIsNoNumber() {
         QFETCH(QString, text);
         QVERIFY(!ReadNumber(text).has_value());
         QVERIFY(!ReadWholeNumber(text).has_value());
         QVERIFY(!ReadSingle(text).has_value());
     }
 
-    void wholeNumbers_data() {
+    void wholeNumbersRoundHalfToEven_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
         QTest::newRow("6.5 rounds to even") << QStringLiteral("6.5") << 6;
@@ -75,7 +75,7 @@ private Q_SLOTS:
         QTest::newRow("smallest") << QStringLiteral("-2147483648") << -2147483647 - 1;
     }
 
-    void wholeNumbers() {
+    void wholeNumbersRoundHalfToEven() {
         QFETCH(QString, text);
         QFETCH(int, value);
         QCOMPARE(ReadWholeNumber(text), std::optional<std::int32_t>(value));
@@ -94,11 +94,26 @@ private Q_SLOTS:
         QVERIFY(!ReadWholeNumber(text).has_value());
     }
 
-    void singles() {
-        QCOMPARE(ReadSingle(u"72"), std::optional<float>(72.0F));
-        QCOMPARE(ReadSingle(u"０４"), std::optional<float>(4.0F));
-        QVERIFY(ReadSingle(QString(38, QLatin1Char('9'))).has_value());
-        QVERIFY(!ReadSingle(QString(40, QLatin1Char('9'))).has_value());
+    // A year is read as a single-precision real; beyond that type's range, either way, it is no year.
+    void singlesWithinAFloat_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("value"); // 0: refused
+        const QString nines38(38, QLatin1Char('9'));
+        const QString nines40(40, QLatin1Char('9'));
+        QTest::newRow("72") << QStringLiteral("72") << 72.0F;
+        QTest::newRow("full-width ０４") << QStringLiteral("０４") << 4.0F;
+        QTest::newRow("-830") << QStringLiteral("-830") << -830.0F;
+        QTest::newRow("38 nines fit") << nines38 << 1.0e38F;
+        QTest::newRow("minus 38 nines fit") << QLatin1Char('-') + nines38 << -1.0e38F;
+        QTest::newRow("40 nines are beyond a float") << nines40 << 0.0F;
+        QTest::newRow("minus 40 nines are beyond a float too") << QLatin1Char('-') + nines40 << 0.0F;
+        QTest::newRow("full-width minus and 40 nines") << QStringLiteral("－") + nines40 << 0.0F;
+    }
+
+    void singlesWithinAFloat() {
+        QFETCH(QString, text);
+        QFETCH(float, value);
+        QCOMPARE(ReadSingle(text).value_or(0.0F), value);
     }
 };
 

@@ -19,7 +19,7 @@ class SearchTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void counts_data() {
+    void eachStringIsFoundInItsNumberOfIssues_data() {
         QTest::addColumn<QString>("needle");
         QTest::addColumn<int>("hits");
         QTest::newRow("号 is in every header") << QStringLiteral("号") << 380;
@@ -34,13 +34,13 @@ private Q_SLOTS:
         QTest::newRow("longer than any entry") << QString(100000, QChar(0x3000)) << 0;
     }
 
-    void counts() {
+    void eachStringIsFoundInItsNumberOfIssues() {
         QFETCH(QString, needle);
         QFETCH(int, hits);
         QCOMPARE(SearchCatalogue(needle).Count(), hits);
     }
 
-    void exactIssues_data() {
+    void stringsAreFoundInExactlyTheirIssues_data() {
         QTest::addColumn<QString>("needle");
         QTest::addColumn<Issues>("issues");
         QTest::newRow("56号 in four headers") << QStringLiteral("56号") << Issues{56, 156, 256, 356};
@@ -48,7 +48,7 @@ private Q_SLOTS:
         QTest::newRow("a header's own line end") << QStringLiteral("１号\r\n\r\n") << Issues{1};
     }
 
-    void exactIssues() {
+    void stringsAreFoundInExactlyTheirIssues() {
         QFETCH(QString, needle);
         QFETCH(Issues, issues);
         QCOMPARE(SearchCatalogue(needle).Issues(), issues);
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(checked, 20);
     }
 
-    void firstLineContaining_data() {
+    void firstLineContainingIsTheLineWhereTheMatchStarts_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("needle");
         QTest::addColumn<QString>("line");
@@ -126,7 +126,7 @@ private Q_SLOTS:
             << QStringLiteral("x\r\nyz") << QStringLiteral("z") << QStringLiteral("yz");
     }
 
-    void firstLineContaining() {
+    void firstLineContainingIsTheLineWhereTheMatchStarts() {
         QFETCH(QString, entry);
         QFETCH(QString, needle);
         QFETCH(QString, line);

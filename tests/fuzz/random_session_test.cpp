@@ -3,9 +3,11 @@
 // commits, every button and option, the results labels, closing the results window, searching. After each
 // step the windows must be in a state the rules explain. AOBA_SESSION_STEPS and AOBA_SESSION_SEED set the
 // length and the seed; the seed is printed so a failing session can be replayed.
+#include "mainwindow/main_window.h"
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
 #include "tests/fuzz/random_text.h"
+#include "tests/support/catalogue_files.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/reader_model.h"
 #include "tests/support/recording_feedback.h"

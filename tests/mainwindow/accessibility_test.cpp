@@ -2,6 +2,7 @@
 // What a screen reader finds in both windows.
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
+#include "tests/support/catalogue_files.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
 
@@ -50,7 +51,7 @@ private Q_SLOTS:
         QCOMPARE(Name(window_.get()), QStringLiteral("青葉便り 検索システム"));
     }
 
-    void names_data() {
+    void eachControlIsNamedAsItReads_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::newRow("picture button of Frame1")
@@ -74,7 +75,7 @@ private Q_SLOTS:
         QTest::newRow("a frame reads its title") << QStringLiteral("Frame4") << QStringLiteral("増刊・付録");
     }
 
-    void names() {
+    void eachControlIsNamedAsItReads() {
         QFETCH(QString, control);
         QFETCH(QString, name);
         QWidget* widget = Control(*window_, qPrintable(control));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "tests/support/catalogue_files.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
@@ -38,7 +39,7 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void window() {
+    void windowIsFixedGreenAndTitled() {
         QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
         QCOMPARE(window_->windowTitle(), expected::kMainTitle);
         QCOMPARE(window_->size(), QSize(701, 447));
@@ -51,7 +52,7 @@ private Q_SLOTS:
     }
 
     // Twips divided by 15, rounded to the nearest pixel.
-    void controls_data() {
+    void eachControlSitsInItsContainerWithItsText_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parentName");
         QTest::addColumn<QRect>("geometry");
@@ -85,7 +86,7 @@ private Q_SLOTS:
         row("Text3", "Form1", {296, 16, 393, 369}, QString());
     }
 
-    void controls() {
+    void eachControlSitsInItsContainerWithItsText() {
         QFETCH(QString, name);
         QFETCH(QString, parentName);
         QFETCH(QRect, geometry);
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(control->isVisible());
     }
 
-    void colours_data() {
+    void buttonFacesHaveTheirColours_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("face");
         QTest::newRow("Command3 peach") << QStringLiteral("Command3") << QColor(255, 224, 192);
@@ -118,13 +119,13 @@ private Q_SLOTS:
         QTest::newRow("Command7 grey") << QStringLiteral("Command7") << QColor(224, 224, 224);
     }
 
-    void colours() {
+    void buttonFacesHaveTheirColours() {
         QFETCH(QString, name);
         QFETCH(QColor, face);
         QCOMPARE(Control(*window_, qPrintable(name))->palette().color(QPalette::Button), face);
     }
 
-    void fonts_data() {
+    void eachControlHasItsFont_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("family");
         QTest::addColumn<qreal>("points");
@@ -143,7 +144,7 @@ private Q_SLOTS:
         QTest::newRow("Command7 mincho bold") << QStringLiteral("Command7") << mincho << 11.25 << true;
     }
 
-    void fonts() {
+    void eachControlHasItsFont() {
         QFETCH(QString, name);
         QFETCH(QString, family);
         QFETCH(qreal, points);
@@ -164,7 +165,7 @@ private Q_SLOTS:
         }
     }
 
-    void initialState() {
+    void windowOpensWithItsDesignTimeContents() {
         QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), expected::kText1);
         QCOMPARE(Control<QComboBox>(*window_, "Combo1")->currentText(), expected::kCombo1);
         QCOMPARE(Control<QComboBox>(*window_, "Combo2")->currentText(), expected::kCombo2);
@@ -176,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(!window_->Results());
     }
 
-    void comboLists() {
+    void yearAndMonthListsHoldTheRun() {
         auto* years = Control<QComboBox>(*window_, "Combo1");
         QCOMPARE(years->count(), 33);
         QCOMPARE(years->itemText(0), QStringLiteral("72"));
@@ -189,7 +190,7 @@ private Q_SLOTS:
             QCOMPARE(months->itemText(i), QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')));
     }
 
-    void contentsPane() {
+    void contentsPaneIsReadOnlyWithAScrollBar() {
         auto* pane = Control<QPlainTextEdit>(*window_, "Text3");
         QVERIFY(pane->isReadOnly());
         QVERIFY(pane->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
@@ -246,7 +247,7 @@ private Q_SLOTS:
         QVERIFY2(Control<QRadioButton>(*window_, "Option3")->isChecked(), "a second click keeps the choice");
     }
 
-    void showByNumber_data() {
+    void aNumberShowsItsIssue_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("issue");
         QTest::newRow("1") << QStringLiteral("1") << 1;
@@ -256,7 +257,7 @@ private Q_SLOTS:
         QTest::newRow("55, the supplement, by number") << QStringLiteral("55") << 55;
     }
 
-    void showByNumber() {
+    void aNumberShowsItsIssue() {
         QFETCH(QString, typed);
         QFETCH(int, issue);
         Control<QLineEdit>(*window_, "Text1")->setText(typed);
@@ -266,7 +267,7 @@ private Q_SLOTS:
         QCOMPARE(Control<QLineEdit>(*window_, "Text1")->text(), typed);
     }
 
-    void refusedNumbers_data() {
+    void aRefusedNumberKeepsTheIssueShown_data() {
         QTest::addColumn<QString>("typed");
         QTest::newRow("0") << QStringLiteral("0");
         QTest::newRow("381, the appendix, not by number") << QStringLiteral("381");
@@ -278,7 +279,7 @@ private Q_SLOTS:
     }
 
     // A refusal leaves the issue shown before, whatever it was.
-    void refusedNumbers() {
+    void aRefusedNumberKeepsTheIssueShown() {
         QFETCH(QString, typed);
         window_->ShowIssue(200);
         Control<QLineEdit>(*window_, "Text1")->setText(typed);
@@ -297,7 +298,7 @@ private Q_SLOTS:
                                      QStringLiteral("1から380の間の号数を指定してください。")}));
     }
 
-    void extraIssues_data() {
+    void eachOptionShowsItsExtraIssue_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("entry");
         QTest::newRow("Option1 shows the supplement 55") << QStringLiteral("Option1") << 55;
@@ -305,7 +306,7 @@ private Q_SLOTS:
         QTest::newRow("Option3 shows the special issue 382") << QStringLiteral("Option3") << 382;
     }
 
-    void extraIssues() {
+    void eachOptionShowsItsExtraIssue() {
         QFETCH(QString, option);
         QFETCH(int, entry);
         Click(*window_, qPrintable(option));
@@ -314,7 +315,7 @@ private Q_SLOTS:
         QVERIFY(feedback_->said.isEmpty());
     }
 
-    void noExtraIssueChosen() {
+    void noOptionChosenIsRefused() {
         window_->ShowIssue(7);
         Click(*window_, "Command12");
         QCOMPARE(feedback_->said, QStringList{expected::Warned(expected::kNoExtraIssueChosen)});
@@ -327,7 +328,7 @@ private Q_SLOTS:
         for (int n = 1; n <= aoba::kEntryCount; ++n) {
             window_->ShowIssue(n);
             QCOMPARE(pane->toPlainText(), EntryAsShown(n));
-            const int lines = static_cast<int>(aoba::EntryText(n).count(QStringLiteral("\r\n")));
+            const int lines = static_cast<int>(EntryFile(n).count(QStringLiteral("\r\n")));
             QCOMPARE(pane->document()->blockCount(), lines + 1);
         }
     }
@@ -355,7 +356,7 @@ private Q_SLOTS:
 
     // Faces and frames as the reader sees them, read back pixel by pixel: the buttons are flat in their own
     // colour, the frames take the window's green.
-    void buttonFacesAreFlatInTheirColour_data() { colours_data(); }
+    void buttonFacesAreFlatInTheirColour_data() { buttonFacesHaveTheirColours_data(); }
     void buttonFacesAreFlatInTheirColour() {
         QFETCH(QString, name);
         QFETCH(QColor, face);

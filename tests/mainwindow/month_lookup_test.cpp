@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Show by publication month, as the reader does it.
+#include "tests/support/catalogue_files.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
@@ -18,7 +19,7 @@ private Q_SLOTS:
 
     void cleanup() { window_.reset(); }
 
-    void lookUp_data() {
+    void eachMonthShowsItsIssueOrSaysWhyNot_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("issue"); // 0: a message instead
@@ -50,7 +51,7 @@ private Q_SLOTS:
             << QStringLiteral("abc") << QStringLiteral("09") << 0 << expected::kOutOfPeriod;
     }
 
-    void lookUp() {
+    void eachMonthShowsItsIssueOrSaysWhyNot() {
         QFETCH(QString, year);
         QFETCH(QString, month);
         QFETCH(int, issue);

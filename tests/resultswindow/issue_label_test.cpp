@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: MIT
-// An issue label paints its caption from a picture it keeps: the picture must be what drawing the caption
-// gives, and a new font or colour must show at the next paint.
+// An issue label paints its caption itself, from a picture it keeps, in place of a QLabel: it must look
+// exactly as a QLabel with the same caption, font and colours does, and a new font, colour or size must
+// show at the next paint.
 #include "lookandfeel/look.h"
 #include "resultswindow/issue_label.h"
 #include "tests/support/widget_test_support.h"
 
-#include <QPainter>
+#include <QLabel>
 
 namespace {
 
-// The caption drawn straight onto the label's background, as a label without a kept picture would.
-QImage Drawn(const QWidget& label, const QString& caption) {
-    QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(label.palette().color(QPalette::Window));
-    QPainter painter(&image);
-    painter.setFont(label.font());
-    painter.setPen(label.palette().color(QPalette::WindowText));
-    painter.drawText(label.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
-    return image;
+QImage Shown(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage Shown(QWidget& label) {
-    return label.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// What a plain QLabel beside the issue label shows with the given caption and the label's look.
+QImage AsAQLabel(const aoba::IssueLabel& label, const QString& caption) {
+    QLabel plain(caption, label.parentWidget());
+    plain.setFont(label.font());
+    plain.setPalette(label.palette());
+    plain.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    plain.setGeometry(label.geometry());
+    return Shown(plain);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ class IssueLabelTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { StartLikeTheProgram(); }
 
-    void showsTheCaptionAsDrawn_data() {
+    void looksAsAQLabelWithItsCaption_data() {
         QTest::addColumn<int>("issue");
         QTest::addColumn<QString>("caption");
         QTest::newRow("1") << 1 << QStringLiteral("[001]");
@@ -40,17 +40,19 @@ private Q_SLOTS:
         QTest::newRow("380") << 380 << QStringLiteral("[380]");
     }
 
-    void showsTheCaptionAsDrawn() {
+    void looksAsAQLabelWithItsCaption() {
         QFETCH(int, issue);
         QFETCH(QString, caption);
         QWidget window;
         aoba::FillBackground(window, aoba::kLightGreen);
         aoba::IssueLabel label(issue, &window);
         label.setGeometry(8, 64, 25, 17);
-        QCOMPARE(Shown(label), Drawn(label, caption));
+        const QImage shown = Shown(label);
+        QCOMPARE(shown, AsAQLabel(label, caption));
+        QCOMPARE(shown.pixelColor(24, 16), QColor(192, 255, 192)); // on the window's green
     }
 
-    void aNewFontOrColourShows() {
+    void aNewFontColourOrSizeShows() {
         QWidget window;
         aoba::FillBackground(window, aoba::kLightGreen);
         aoba::IssueLabel label(45, &window);
@@ -59,14 +61,15 @@ private Q_SLOTS:
         QFont font = label.font();
         font.setPixelSize(font.pixelSize() > 0 ? font.pixelSize() + 4 : 16);
         label.setFont(font);
-        QCOMPARE(Shown(label), Drawn(label, QStringLiteral("[045]")));
-        QVERIFY(Shown(label) != before);
+        const QImage larger = Shown(label);
+        QVERIFY(larger != before);
+        QCOMPARE(larger, AsAQLabel(label, QStringLiteral("[045]")));
         QPalette palette = label.palette();
         palette.setColor(QPalette::WindowText, Qt::red);
         label.setPalette(palette);
-        QCOMPARE(Shown(label), Drawn(label, QStringLiteral("[045]")));
+        QCOMPARE(Shown(label), AsAQLabel(label, QStringLiteral("[045]")));
         label.resize(40, 20);
-        QCOMPARE(Shown(label), Drawn(label, QStringLiteral("[045]")));
+        QCOMPARE(Shown(label), AsAQLabel(label, QStringLiteral("[045]")));
     }
 };
 

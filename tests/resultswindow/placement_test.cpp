@@ -4,6 +4,7 @@
 // Runs on a real X server with openbox (see tests/support/with_window_manager.sh); xdotool moves the window
 // through the window manager, as a drag of its title bar does.
 #include "lookandfeel/foreground.h"
+#include "mainwindow/main_window.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/recording_feedback.h"
 #include "tests/support/widget_test_support.h"

@@ -2,9 +2,7 @@
 // What the widget tests share: the start-up the program does, and reading the main window as a user sees it.
 #pragma once
 
-#include "core/entry_store.h"
 #include "lookandfeel/look.h"
-#include "mainwindow/main_window.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -34,17 +32,9 @@ template <class Widget = QWidget> Widget* Control(const QWidget& window, const c
     return widget;
 }
 
-// The contents pane as the document holds it: lines end in LF there.
-inline QString Shown(const aoba::MainWindow& window) {
+// The main window's contents pane as the document holds it: lines end in LF there.
+inline QString Shown(const QWidget& window) {
     return Control<QPlainTextEdit>(window, "Text3")->toPlainText();
-}
-
-inline QString AsShown(QStringView entry) {
-    return entry.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-inline QString EntryAsShown(int n) {
-    return AsShown(aoba::EntryText(n));
 }
 
 inline void Click(const QWidget& window, const char* button) {

@@ -1,9 +1,15 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # with_window_manager.sh PROGRAM [ARGS...]: runs PROGRAM on a private X server with openbox managing its
-# windows, as on a reader's desktop; the offscreen platform has no window manager to place windows.
+# windows and a session bus, as on a reader's desktop; the offscreen platform has no window manager to place
+# windows.
 # Started under xvfb-run, which provides the X server.
 set -eu
+# A desktop has a session bus; without one every Qt program on X tries to start one itself, and libdbus leaks
+# what that attempt allocates, which the sanitizer build reports.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null 2>&1; then
+    exec dbus-run-session -- "$0" "$@"
+fi
 openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null' EXIT

@@ -4,8 +4,10 @@
 #include "calendar/calendar.h"
 #include "tools/entry_check/catalogue_folder.h"
 #include "tools/entry_check/entry_files.h"
-#include "tools/entry_check/sha256.h"
 #include "tools/entry_check/utf8.h"
+
+#include <QByteArrayView>
+#include <QCryptographicHash>
 
 #include <map>
 
@@ -33,6 +35,14 @@ bool IsHex(std::string_view s) {
 std::string QuoteBytes(const std::string& bytes) {
     const std::optional<std::u16string> text = DecodeUtf8(bytes);
     return text ? Quote(*text) : std::string("(not UTF-8)");
+}
+
+// The digest as sha256sum prints it: lower-case hexadecimal.
+std::string Sha256Hex(std::string_view bytes) {
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
 }
 
 std::string Lower(std::string s) {
