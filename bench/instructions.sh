@@ -52,6 +52,7 @@ row "start-up, exec to the main window painted" "$(count program)" "$(count capt
 part "the font database: fontconfig's set-up, the list of fonts" "QFontconfigDatabase::populateFontDatabase("
 part "fallback searches for a font family that is not installed" "QFontconfigDatabase::fallbacksForFamily("
 part "the window icon: finding the image formats, decoding 3 pictures" "QIcon::addFile("
-part "the lookup picture's lettering, made into shapes once" "QPainterPath::addText("
+part "the lookup picture's lettering made into shapes, loading the search button's font on the way" \
+    "QPainterPath::addText("
 row "search to the results window shown again, $showings showings (20 hits)" "$(count again-ours)" \
     "$(count again-baseline)"
