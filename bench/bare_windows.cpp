@@ -125,16 +125,20 @@ QWidget* NewCaptionedMainWindow() {
     return window;
 }
 
-QWidget* NewBareLabelWindow(const std::vector<int>& visible) {
+QWidget* NewBareLabelWindow() {
     auto* window = new QWidget;
     window->setFixedSize(653, 370);
     for (int i = 0; i < 380; ++i) {
         auto* label = new QLabel(aoba::texts::IssueCaption(i + 1), window);
         label->setGeometry(8 + 32 * (i % 20), 64 + 16 * (i / 20), 25, 17);
-        if (!visible.empty() && std::find(visible.begin(), visible.end(), i + 1) == visible.end())
-            label->hide();
     }
     return window;
+}
+
+void ShowOnlyLabels(QWidget& window, const std::vector<int>& visible) {
+    int issue = 0;
+    for (QObject* label : window.children())
+        static_cast<QWidget*>(label)->setVisible(std::binary_search(visible.begin(), visible.end(), ++issue));
 }
 
 } // namespace bench

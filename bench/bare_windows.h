@@ -16,8 +16,10 @@ QWidget* NewBareMainWindow();
 // accessible names or catalogue.
 QWidget* NewCaptionedMainWindow();
 
-// A top-level window holding 380 plain labels with the results window's captions; with visible given, only
-// the labels of those issues (1..380) are shown.
-QWidget* NewBareLabelWindow(const std::vector<int>& visible = {});
+// A top-level window holding 380 plain labels with the results window's captions, all of them shown.
+QWidget* NewBareLabelWindow();
+
+// Leaves shown only the labels of the issues in visible (ascending, 1..380), as a search does.
+void ShowOnlyLabels(QWidget& window, const std::vector<int>& visible);
 
 } // namespace bench

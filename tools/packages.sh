@@ -8,9 +8,10 @@ aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-goth
   xvfb xauth dbus-daemon python3 desktop-file-utils clang-format lintian appstream git
   openbox xdotool x11-utils"
 
+# Packages named as arguments are installed too: tools/bench.sh asks for the instruction counter.
 aoba_install_packages() {
     local missing=""
-    for package in $aoba_packages; do
+    for package in $aoba_packages "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
     done
     [ -z "$missing" ] && return 0

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("aoba-search"));
     QApplication::setWindowIcon(WindowIcon());
-    aoba::RegisterFontSubstitutes();
+    aoba::ChooseFontFamilies();
     QApplication::setFont(aoba::DefaultFont());
 
     aoba::DialogFeedback feedback;

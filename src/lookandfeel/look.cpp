@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "lookandfeel/look.h"
 
+#include "lookandfeel/font_family.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QProxyStyle>
-#include <QStringList>
 #include <QStyleFactory>
 #include <QWidget>
 
 namespace aoba {
 
 namespace {
-
-const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 
 // Every attribute is set, so a font given to a frame does not leak its boldness into the frame's children.
 QFont Font(const QString& family, qreal pointSize, bool bold) {
@@ -28,18 +26,10 @@ QFont Font(const QString& family, qreal pointSize, bool bold) {
     return font;
 }
 
-// Proportional Japanese fonts first, as the requested fonts are proportional; then whatever Japanese font
-// is there. Without these, the names fall back to a Latin font with kana borrowed from elsewhere.
-QStringList Substitutes(const QStringList& preferred, QFontDatabase::WritingSystem fallback) {
-    QStringList families;
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : preferred)
-        if (installed.contains(family))
-            families << family;
-    for (const QString& family : QFontDatabase::families(fallback))
-        if (!families.contains(family))
-            families << family;
-    return families;
+// What the fonts ask for: the wanted families until ChooseFontFamilies has looked at what is installed.
+QString& Family(Face face) {
+    static QString families[] = {WantedFamily(Face::Gothic), WantedFamily(Face::Mincho)};
+    return families[face == Face::Gothic ? 0 : 1];
 }
 
 class CompactOption final : public QProxyStyle {
@@ -69,28 +59,22 @@ QStyle* FlatFaceStyle(QObject* owner) {
 }
 
 QFont GothicFont(qreal pointSize, bool bold) {
-    return Font(kGothic, pointSize, bold);
+    return Font(Family(Face::Gothic), pointSize, bold);
 }
 
 QFont MinchoFont(qreal pointSize, bool bold) {
-    return Font(kMincho, pointSize, bold);
+    return Font(Family(Face::Mincho), pointSize, bold);
 }
 
 QFont DefaultFont() {
     return GothicFont(9, false);
 }
 
-void RegisterFontSubstitutes() {
-    if (QFontDatabase::families().contains(kGothic))
-        return;
-    QFont::insertSubstitutions(kGothic,
-                               Substitutes({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                                            QStringLiteral("IPAGothic")},
-                                           QFontDatabase::Japanese));
-    QFont::insertSubstitutions(kMincho,
-                               Substitutes({QStringLiteral("IPAPMincho"), QStringLiteral("IPAexMincho"),
-                                            QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")},
-                                           QFontDatabase::Japanese));
+void ChooseFontFamilies() {
+    const QStringList installed = QFontDatabase::families();
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    for (Face face : {Face::Gothic, Face::Mincho})
+        Family(face) = FamilyToAskFor(face, installed, japanese);
 }
 
 void FillBackground(QWidget& widget, const QColor& colour) {

@@ -16,16 +16,17 @@ inline constexpr QColor kLightPeach{255, 224, 192}; // the four stepping buttons
 inline constexpr QColor kLightGrey{224, 224, 224};  // the search button
 inline constexpr QColor kWhite{255, 255, 255};      // the band at the top of the results window
 
-// The Japanese fonts are asked for by their names, so Windows uses them as they are; RegisterFontSubstitutes
-// maps the names to installed Japanese fonts elsewhere.
+// "ＭＳ Ｐゴシック" and "ＭＳ Ｐ明朝", asked for by those names where they are installed; elsewhere by the
+// name of the substitute ChooseFontFamilies picked.
 QFont GothicFont(qreal pointSize, bool bold);
 QFont MinchoFont(qreal pointSize, bool bold);
 
 // The font of every control for which no other is given.
 QFont DefaultFont();
 
-// Call once, before any window exists.
-void RegisterFontSubstitutes();
+// Looks once at the installed fonts and picks the families the fonts above ask for. Call it before any
+// window exists.
+void ChooseFontFamilies();
 
 // A style for the option buttons that keeps their captions within the narrow places the layout gives them:
 // a smaller indicator and less space before the caption. owner keeps it alive.

@@ -22,12 +22,10 @@ const QRectF kLettering{7, 6, 72, 14}; // where the lettering sits in the pictur
 constexpr qreal kSlant = -0.25;        // leaning forward, as written with a brush
 
 QPainterPath Lettering() {
-    QFont font = MinchoFont(11, true);
-    font.setPixelSize(20);
     QPainterPath path;
-    path.addText(0, 0, font, texts::kLookupPicture.toString());
+    path.addText(0, 0, SearchButtonFont(), texts::kLookupPicture.toString());
     path = QTransform().shear(kSlant, 0).map(path);
-    // Fit the strokes to the lettering box whatever font the substitutes found.
+    // Fit the strokes to the lettering box whatever font was found.
     const QRectF box = path.boundingRect();
     QTransform fit;
     fit.translate(kLettering.left(), kLettering.top());
@@ -37,6 +35,10 @@ QPainterPath Lettering() {
 }
 
 } // namespace
+
+QFont SearchButtonFont() {
+    return MinchoFont(11.25, true);
+}
 
 void PaintLookupPicture(QPainter& painter, QPointF origin) {
     static const QPainterPath lettering = Lettering();

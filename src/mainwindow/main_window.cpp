@@ -182,7 +182,7 @@ QWidgetList MainWindow::BuildSearchFrame() {
 
     QPushButton* search =
         Button(frame, "Command7", texts::kCommand7, TwipsRect(2760, 360, 1095, 375), kLightGrey);
-    search->setFont(MinchoFont(11.25, true));
+    search->setFont(SearchButtonFont());
     connect(search, &QPushButton::clicked, this, &MainWindow::Search);
     return {searchField_, search};
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/catalogue_files.h"
+#include "tests/support/expected_fonts.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
@@ -130,8 +131,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("family");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<bool>("bold");
-        const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
-        const QString mincho = QStringLiteral("ＭＳ Ｐ明朝");
+        const QString gothic = expected::GothicFamily();
+        const QString mincho = expected::MinchoFamily();
         for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
             QTest::newRow(frame) << QString::fromLatin1(frame) << gothic << 9.0 << true;
         QTest::newRow("Label1 bold") << QStringLiteral("Label1") << gothic << 9.0 << true;

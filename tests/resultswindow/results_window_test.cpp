@@ -4,6 +4,7 @@
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/catalogue_files.h"
+#include "tests/support/expected_fonts.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(header->geometry(), QRect(0, 8, 657, 49));
         QCOMPARE(band->palette().color(QPalette::Window), QColor(255, 255, 255));
         QCOMPARE(header->palette().color(QPalette::Window), QColor(255, 255, 255));
-        QCOMPARE(header->font().family(), QStringLiteral("ＭＳ Ｐ明朝"));
+        QCOMPARE(header->font().family(), expected::MinchoFamily());
         QCOMPARE(header->font().pointSizeF(), 9.0);
         QVERIFY(header->alignment().testFlag(Qt::AlignHCenter));
         QCOMPARE(header->text().split(QLatin1Char('\n')).size(), 3);

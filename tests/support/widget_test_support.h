@@ -21,7 +21,7 @@ inline void QuietAboutRaising(QtMsgType type, const QMessageLogContext& context,
 
 inline void StartLikeTheProgram() {
     TestMessageHandler() = qInstallMessageHandler(QuietAboutRaising);
-    aoba::RegisterFontSubstitutes();
+    aoba::ChooseFontFamilies();
     QApplication::setFont(aoba::DefaultFont());
 }
 
