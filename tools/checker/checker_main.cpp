@@ -41,6 +41,7 @@ constexpr const char* kUsage =
 enum class Mode { Check, Import, UpdateManifest };
 
 struct Options {
+    bool help = false; // the rest is not read
     Mode mode = Mode::Check;
     aoba::FileEncoding encoding = aoba::FileEncoding::Detect;
     bool encodingGiven = false;
@@ -60,7 +61,8 @@ std::optional<aoba::FileEncoding> ParseEncoding(const std::string& name) {
     return std::nullopt;
 }
 
-// Nothing, with a message on stderr, when the command line makes no sense.
+// Nothing, with a message on stderr, when the command line makes no sense. The arguments are read once, in
+// order, and an option's value is taken whatever it looks like: a folder may be named "--help".
 std::optional<Options> ParseOptions(int argc, char** argv) {
     Options options;
     const auto fail = [](const std::string& why) -> std::optional<Options> {
@@ -79,6 +81,9 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             options.folders.emplace_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return options;
         } else if (arg == "--strict-figures") {
             options.strictFigures = true;
         } else if (arg == "--update-manifest") {
@@ -316,15 +321,13 @@ int Check(const Options& options, aoba::Cp932& codePage) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
-        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
-    }
     const std::optional<Options> options = ParseOptions(argc, argv);
     if (!options)
         return kBadUsage;
+    if (options->help) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (options->mode != Mode::UpdateManifest) {
         std::error_code error;
         if (!fs::is_directory(options->folders.front(), error)) {
