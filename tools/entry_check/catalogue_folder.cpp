@@ -186,7 +186,7 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
     case FileRead::Status::Missing: found.problem = prefix + " is missing"; return found;
     case FileRead::Status::NotRegular: found.problem = prefix + " is " + list.kind; return found;
     case FileRead::Status::TooLarge:
-        found.problem = prefix + " is larger than any list it writes";
+        found.problem = prefix + " is larger than any list this tool writes";
         return found;
     case FileRead::Status::Failed:
         found.problem = prefix + " cannot be read: " + Reason(list.error);
