@@ -103,7 +103,7 @@ Answer Entry(int n) {
 Answer Show(const QString& text) {
     const std::optional<std::int32_t> n = text.isEmpty() ? std::nullopt : ReadWholeNumber(text);
     if (!n || *n < 1 || *n > kEntryCount)
-        return Refused(texts::kIssueNumberOutOfRange);
+        return Refused(texts::kShowOutOfRange);
     return Entry(*n);
 }
 

@@ -63,6 +63,10 @@ QPixmap LookupPicture(qreal devicePixelRatio, QPointF offset) {
     for (const Drawn& d : drawn)
         if (d.devicePixelRatio == devicePixelRatio && d.offset == offset)
             return d.picture;
+    // The window is on one screen at a time: pictures of another ratio would pile up as it moves between
+    // screens, and drawing one again when it moves back costs less than a millisecond.
+    std::erase_if(drawn,
+                  [devicePixelRatio](const Drawn& d) { return d.devicePixelRatio != devicePixelRatio; });
     const QSizeF size = (QSizeF(kLookupPictureSize) + QSizeF(1, 1)) * devicePixelRatio;
     QPixmap picture(static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height())));
     picture.setDevicePixelRatio(devicePixelRatio);

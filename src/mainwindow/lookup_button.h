@@ -24,6 +24,7 @@ void PaintLookupPicture(QPainter& painter, QPointF origin);
 // The picture as PaintLookupPicture draws it at offset (under a pixel each way) on a transparent pixmap one
 // pixel larger than the picture, at the given device pixel ratio. Drawn once for each ratio and offset: the
 // buttons paint it on every update, and drawing it from its shapes costs the start-up most of a millisecond.
+// Only the pictures of the latest ratio are kept.
 QPixmap LookupPicture(qreal devicePixelRatio, QPointF offset);
 
 class LookupButton final : public CommandButton {

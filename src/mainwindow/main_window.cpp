@@ -7,6 +7,7 @@
 #include "lookandfeel/foreground.h"
 #include "lookandfeel/look.h"
 #include "lookandfeel/twips.h"
+#include "mainwindow/bounded_undo.h"
 #include "mainwindow/command_button.h"
 #include "mainwindow/digit_filter.h"
 #include "mainwindow/lookup_button.h"
@@ -89,6 +90,7 @@ NumberCombo* Combo(QWidget* parent, const char* name, const texts::Control& text
     combo->setGeometry(geometry);
     combo->setEditText(text.caption.toString());
     PlatformLook(*combo);
+    new BoundedUndo(*combo->lineEdit(), *combo);
     // The focus sits in an editable combo box's line edit, and that is what a screen reader reads.
     Describe(*combo, text);
     Describe(*combo->lineEdit(), text);
@@ -135,6 +137,7 @@ QWidgetList MainWindow::BuildIssueNumberFrame() {
     issueField_->setText(texts::kText1.caption.toString());
     Describe(*issueField_, texts::kText1);
     PlatformLook(*issueField_);
+    new BoundedUndo(*issueField_, *issueField_);
     issueField_->installEventFilter(new DigitFilter(feedback_, issueField_));
 
     QPushButton* forward =
@@ -178,6 +181,7 @@ QWidgetList MainWindow::BuildSearchFrame() {
     searchField_ = Place<QLineEdit>(frame, "Text2", TwipsRect(240, 360, 2415, 270));
     Describe(*searchField_, texts::kText2);
     PlatformLook(*searchField_);
+    new BoundedUndo(*searchField_, *searchField_);
     searchField_->installEventFilter(this);
 
     QPushButton* search =

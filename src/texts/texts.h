@@ -117,6 +117,12 @@ inline constexpr QStringView kSearchOption =
 // ASCII, as the other value names: --help pads its columns by characters, not by terminal columns.
 inline constexpr QStringView kSearchValue = u"TEXT";
 
+// The refusal of a number --show does not take. It names the range the option takes, 1 to 382; the window's
+// refusal names the issue number field's.
+inline constexpr QStringView kShowOutOfRange =
+    u"--show に指定できる号番は1から382までです（381は156号付録、382は03.06増刊）。\r"
+    u"1から382の間の号番を指定してください。";
+
 // What a wrong command line is told, after the program's name; kSeeHelp follows on a line of its own.
 inline constexpr QStringView kOneQueryAtATime = u"--show、--month、--search は一度に一つだけ指定できます。";
 inline QString UnexpectedArgument(QStringView argument) {

@@ -125,6 +125,14 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 at ratio 2, %2 at ratio 1").arg(two).arg(one)));
     }
 
+    // A window shows at one ratio at a time: moving between screens of many ratios does not pile up pictures.
+    void picturesOfManyRatiosDoNotPileUp() {
+        const qint64 first = aoba::LookupPicture(1, {}).cacheKey();
+        for (qreal ratio = 1.25; ratio <= 4; ratio += 0.25)
+            aoba::LookupPicture(ratio, {});
+        QVERIFY(aoba::LookupPicture(1, {}).cacheKey() != first);
+    }
+
     // The face of a button of the main window's size shows the orange picture where its middle is.
     void theButtonShowsThePicture() {
         aoba::LookupButton button;

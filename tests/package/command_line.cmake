@@ -76,6 +76,11 @@ foreach(refused "--show;0" "--show;383" "--month;72/12" "--month;04/08" "--searc
   endif()
 endforeach()
 
+run(--show 383)
+if(NOT err MATCHES "1から382")
+  string(APPEND failures "--show 383: the refusal must name 1 to 382, the range --show takes\n  ${err}\n")
+endif()
+
 run(--search 56号)
 if(NOT code EQUAL 0 OR NOT out MATCHES "^56\t[^\n]+\n156\t[^\n]+\n256\t[^\n]+\n356\t[^\n]+\n$")
   string(APPEND failures "--search 56号: issues 56, 156, 256 and 356 expected\n  exit ${code}\n  ${out}${err}\n")

@@ -80,6 +80,11 @@ inline const QString kHelpAfterUsage = QStringLiteral(
     "  --search <TEXT>  全号の目次から文字列 TEXT "
     "を探し、見つかった号ごとに号番と最初に見つかった行を出力する\n");
 
+// The command line's refusal of a number --show does not take.
+inline const QString kShowOutOfRange =
+    QStringLiteral("--show に指定できる号番は1から382までです（381は156号付録、382は03.06増刊）。\r"
+                   "1から382の間の号番を指定してください。");
+
 // What a wrong command line is told on standard error, after "aoba-search: ".
 inline const QString kSeeHelp = QStringLiteral("使い方は --help で表示されます。");
 inline const QString kOneQueryAtATime =

@@ -3,6 +3,7 @@
 // set its manifest does not name: what lands in the folder, what never lands outside it, the lock.
 #include "tests/tools/catalogue_copies.h"
 
+#include <QDirIterator>
 #include <QTest>
 
 #include <fcntl.h>
@@ -61,6 +62,19 @@ private:
 QStringList Leftovers(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral(".import-*")},
                                   QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+// Every name under folder, with a checksum of each file: equal before and after when nothing was changed.
+QStringList Snapshot(const QString& folder) {
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        names << path + QLatin1Char(' ') + QString::fromLatin1(Sum(ReadAll(path)).toHex());
+    }
+    names.sort();
+    return names;
 }
 
 QString Names(const QString& folder) {
@@ -124,11 +138,11 @@ private Q_SLOTS:
                    "aoba-catalogue-check: DEST/.import-k3j9x2: removing what a stopped run left")};
         QTest::newRow("a planted .import-commit listing a file outside")
             << "planted-list" << 1 << "old"
-            << QStringList{
-                   QStringLiteral("aoba-catalogue-check: DEST/.import-commit/.names: not a list this tool "
-                                  "wrote; nothing was moved"),
-                   QStringLiteral("aoba-catalogue-check: DEST: a stopped import could be neither finished "
-                                  "nor undone; nothing else was changed")};
+            << QStringList{QStringLiteral(
+                               "aoba-catalogue-check: DEST/.import-commit is not an import this tool left: "
+                               "its list .names names \"../../out/victim.txt\", which is not a plain file "
+                               "name"),
+                           QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
         QTest::newRow("050.txt a folder")
             << "folder" << 1 << "old"
             << QStringList{QStringLiteral("aoba-catalogue-check: DEST/050.txt: not a "
@@ -226,6 +240,97 @@ private Q_SLOTS:
         QCOMPARE(Leftovers(real), plant == QLatin1String("planted-list")
                                       ? QStringList{QStringLiteral(".import-commit")}
                                       : QStringList());
+    }
+
+    // A .import-commit this tool did not leave. The check, --import and --update-manifest say the same of
+    // it, tell what to do, and change nothing.
+    void foreignCommitFolder_isRefusedAlikeByEveryRun_data() {
+        QTest::addColumn<QByteArray>("list"); // what .names holds; "(folder)" and "(none)" for those
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("a list naming a file outside")
+            << QByteArray("../x\n")
+            << QStringLiteral("its list .names names \"../x\", which is not a plain file name");
+        QTest::newRow("a list naming a file by its whole path")
+            << QByteArray("001.txt\n/tmp/001.txt\n")
+            << QStringLiteral("its list .names names \"/tmp/001.txt\", which is not a plain file name");
+        QTest::newRow("a list naming a file in a sub-folder")
+            << QByteArray("sub\\001.txt\n")
+            << QStringLiteral("its list .names names \"sub\\001.txt\", which is not a plain file name");
+        QTest::newRow("a list naming the folder above")
+            << QByteArray("..\n")
+            << QStringLiteral("its list .names names \"..\", which is not a plain file name");
+        QTest::newRow("a list with an empty line")
+            << QByteArray("001.txt\n\n002.txt\n") << QStringLiteral("its list .names has an empty line");
+        QTest::newRow("a terminal's escape sequence is shown, not sent")
+            << QByteArray("a\x1b]2;x\x07"
+                          "b/\n")
+            << QStringLiteral("its list .names names \"a\\x1b]2;x\\x07b/\", which is not a plain file name");
+        QTest::newRow("no list") << QByteArray("(none)") << QStringLiteral("its list .names is missing");
+        QTest::newRow("a folder for a list")
+            << QByteArray("(folder)") << QStringLiteral("its list .names is a folder");
+    }
+
+    void foreignCommitFolder_isRefusedAlikeByEveryRun() {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, finding);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString source = scratch->filePath(QStringLiteral("source"));
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        const QString commit = data + QStringLiteral("/.import-commit");
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteSet(source, new_, false, false));
+        QVERIFY(QDir().mkpath(commit));
+        if (list == "(folder)")
+            QVERIFY(QDir().mkpath(commit + QStringLiteral("/.names")));
+        else if (list != "(none)")
+            QVERIFY(WriteAll(commit + QStringLiteral("/.names"), list));
+        const QStringList before = Snapshot(scratch->path());
+        const QString said[] = {
+            QStringLiteral("aoba-catalogue-check: %1 is not an import this tool left: %2")
+                .arg(commit, finding),
+            QStringLiteral(
+                "aoba-catalogue-check: --import and --update-manifest change nothing in %1 while "
+                "that folder is there; look at what it holds, remove it and all it holds, then run "
+                "--import or --update-manifest")
+                .arg(data)};
+        const QString unchanged = QStringLiteral("aoba-catalogue-check: nothing was changed in %1").arg(data);
+
+        const QStringList runs[] = {{data},
+                                    {QStringLiteral("--import"), source, QStringLiteral("--out"), data},
+                                    {QStringLiteral("--update-manifest"), data}};
+        for (const QStringList& arguments : runs) {
+            const Run run = RunTool(kChecker, arguments);
+            const QString context = arguments.join(QLatin1Char(' ')) + QStringLiteral("\n---\n") + run.err;
+            QVERIFY2(run.exitCode == 1, qPrintable(context));
+            const QStringList lines = run.err.split(QLatin1Char('\n'));
+            for (const QString& line : said)
+                QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n") + context));
+            QCOMPARE(lines.contains(unchanged), arguments.size() > 1);
+            QVERIFY2(!run.err.contains(QStringLiteral("moves it in")), qPrintable(context));
+            QCOMPARE(Snapshot(scratch->path()), before);
+        }
+    }
+
+    // One that this tool did leave, stopped after its one step: read as the new set, and moved in.
+    void stoppedImport_isCheckedAsTheNewSetAndMovedIn() {
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString data = scratch->filePath(QStringLiteral("data"));
+        const QString commit = data + QStringLiteral("/.import-commit");
+        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(WriteSet(commit, new_, false, true));
+        QByteArray list;
+        for (const auto& [name, bytes] : new_)
+            list += name.toLatin1() + '\n';
+        QVERIFY(WriteAll(commit + QStringLiteral("/.names"), list + "SHA256SUMS\n"));
+
+        const Run check = RunTool(kChecker, {data});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.all()));
+        QVERIFY2(check.err.contains(QStringLiteral("the next --import or --update-manifest moves it in")),
+                 qPrintable(check.err));
+        const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
+        QVERIFY2(update.exitCode == 0, qPrintable(update.all()));
+        QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("new"));
+        QCOMPARE(Leftovers(data), QStringList());
     }
 
     void secondImport_isRefusedAtOnce_data() {

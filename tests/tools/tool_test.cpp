@@ -221,6 +221,56 @@ private Q_SLOTS:
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
     }
 
+    // Folders named like options, in a scratch folder: "catalogue" and "--help" hold copies of the catalogue.
+    void optionValue_isNeverAnOption_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("importedInto"); // a folder that must then hold the 382 files, or none
+        QTest::addColumn<bool>("usage");           // the usage on stdout
+        const QString catalogue = QStringLiteral("catalogue");
+        QTest::newRow("--out --help imports into the folder --help")
+            << QStringList{QStringLiteral("--import"), catalogue, QStringLiteral("--out"),
+                           QStringLiteral("--help")}
+            << 0 << QStringLiteral("--help") << false;
+        QTest::newRow("--out -h imports into the folder -h")
+            << QStringList{QStringLiteral("--import"), catalogue, QStringLiteral("--out"),
+                           QStringLiteral("-h")}
+            << 0 << QStringLiteral("-h") << false;
+        QTest::newRow("--import --help imports from the folder --help")
+            << QStringList{QStringLiteral("--import"), QStringLiteral("--help"), QStringLiteral("--out"),
+                           QStringLiteral("out")}
+            << 0 << QStringLiteral("out") << false;
+        QTest::newRow("--encoding --help is a wrong encoding")
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("--help"), catalogue} << 2
+            << QString() << false;
+        QTest::newRow("after --, --help is a folder to check")
+            << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << 0 << QString() << false;
+        QTest::newRow("--help after a folder asks for the usage")
+            << QStringList{catalogue, QStringLiteral("--help")} << 0 << QString() << true;
+        QTest::newRow("--help after an unknown option: the first error wins")
+            << QStringList{QStringLiteral("--fast"), QStringLiteral("--help")} << 2 << QString() << false;
+    }
+
+    void optionValue_isNeverAnOption() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, importedInto);
+        QFETCH(bool, usage);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        QVERIFY(CopyCatalogue(scratch->filePath(QStringLiteral("catalogue")), false));
+        QVERIFY(CopyCatalogue(scratch->filePath(QStringLiteral("--help")), false));
+        const Run run = RunTool(QStringLiteral(AOBA_CHECKER), arguments, scratch->path());
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.all()));
+        QCOMPARE(run.out.startsWith(QStringLiteral("usage: aoba-catalogue-check ")), usage);
+        if (!importedInto.isEmpty()) {
+            QVERIFY2(run.out.contains(QStringLiteral("wrote 382 files to ") + importedInto),
+                     qPrintable(run.all()));
+            const QDir imported(scratch->filePath(importedInto));
+            QCOMPARE(imported.entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 382);
+            QVERIFY(imported.exists(QStringLiteral("SHA256SUMS")));
+        }
+    }
+
     void encoding_choosesHowFilesAreRead_data() {
         QTest::addColumn<bool>("cp932Copy");
         QTest::addColumn<QString>("encoding");

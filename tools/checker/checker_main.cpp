@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // aoba-catalogue-check: checks a folder of the 382 entry files, imports texts into data/, or writes the
 // manifest of data/ after a hand edit.
-// Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures) or a change of
-// data/ that did not take place, 2 bad usage.
+// Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures), a change of
+// data/ that did not take place or a .import-commit in the folder that this tool did not leave, 2 bad usage.
 #include "calendar/calendar.h"
 #include "tools/checker/figures.h"
 #include "tools/entry_check/catalogue_folder.h"
@@ -41,6 +41,7 @@ constexpr const char* kUsage =
 enum class Mode { Check, Import, UpdateManifest };
 
 struct Options {
+    bool help = false; // the rest is not read
     Mode mode = Mode::Check;
     aoba::FileEncoding encoding = aoba::FileEncoding::Detect;
     bool encodingGiven = false;
@@ -60,7 +61,8 @@ std::optional<aoba::FileEncoding> ParseEncoding(const std::string& name) {
     return std::nullopt;
 }
 
-// Nothing, with a message on stderr, when the command line makes no sense.
+// Nothing, with a message on stderr, when the command line makes no sense. The arguments are read once, in
+// order, and an option's value is taken whatever it looks like: a folder may be named "--help".
 std::optional<Options> ParseOptions(int argc, char** argv) {
     Options options;
     const auto fail = [](const std::string& why) -> std::optional<Options> {
@@ -79,6 +81,9 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             options.folders.emplace_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return options;
         } else if (arg == "--strict-figures") {
             options.strictFigures = true;
         } else if (arg == "--update-manifest") {
@@ -132,6 +137,13 @@ void PrintChange(const aoba::SetChange& change) {
         std::cerr << kProgram << message << '\n';
 }
 
+// After the problem with a .import-commit this tool did not leave: check, import and manifest say the same.
+void PrintForeignChangeAdvice(const fs::path& destination) {
+    std::cerr << kProgram << "--import and --update-manifest change nothing in " << destination.string()
+              << " while that folder is there; look at what it holds, remove it and all it holds, then run "
+                 "--import or --update-manifest\n";
+}
+
 // The folder a change writes, opened without following a link and locked against any other change and
 // any reader; stopped changes finished. Nothing, with the reason on stderr, if that cannot be had.
 std::optional<aoba::Folder> OpenToChange(const fs::path& destination) {
@@ -158,12 +170,17 @@ std::optional<aoba::Folder> OpenToChange(const fs::path& destination) {
     }
     const aoba::SetChange stopped = aoba::FinishStoppedChanges(folder);
     PrintChange(stopped);
-    if (stopped.outcome == aoba::SetChange::Outcome::Stuck) {
-        std::cerr << kProgram << destination.string()
-                  << ": a stopped import could be neither finished nor undone; nothing else was changed\n";
+    switch (stopped.outcome) {
+    case aoba::SetChange::Outcome::Done: return folder;
+    case aoba::SetChange::Outcome::Unchanged:
+        PrintForeignChangeAdvice(destination);
+        std::cerr << kProgram << "nothing was changed in " << destination.string() << '\n';
         return std::nullopt;
+    case aoba::SetChange::Outcome::Stuck: break;
     }
-    return folder;
+    std::cerr << kProgram << destination.string()
+              << ": a stopped import could be neither finished nor undone; nothing else was changed\n";
+    return std::nullopt;
 }
 
 // The outcome of a change, on stderr when it did not take place. True when it did.
@@ -303,28 +320,37 @@ int Check(const Options& options, aoba::Cp932& codePage) {
         return kBadUsage;
     }
     lock.LockShared(error); // where the file system has no locks, the check goes on without one
-    if (aoba::HasStoppedChange(folder))
+    const aoba::StoppedChange stopped = aoba::FindStoppedChange(folder);
+    switch (stopped.kind) {
+    case aoba::StoppedChange::Kind::None: break;
+    case aoba::StoppedChange::Kind::Ours:
         std::cerr << kProgram << "note: " << folder.string()
                   << " holds an import that was stopped after it was complete; it is checked as the new set, "
                      "and the next --import or --update-manifest moves it in\n";
+        break;
+    case aoba::StoppedChange::Kind::Foreign:
+        std::cerr << kProgram << stopped.problem << '\n';
+        PrintForeignChangeAdvice(folder);
+        break;
+    }
     const bool isData = fs::equivalent(folder, AOBA_DATA_DIR, error);
     const Report report =
         CheckFolder(folder, options.encoding, isData ? Manifest::Required : Manifest::IfPresent, codePage);
-    return report.violations > 0 || (options.strictFigures && report.differences > 0) ? kBroken : 0;
+    const bool blocked = stopped.kind == aoba::StoppedChange::Kind::Foreign;
+    return blocked || report.violations > 0 || (options.strictFigures && report.differences > 0) ? kBroken
+                                                                                                 : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
-        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
-    }
     const std::optional<Options> options = ParseOptions(argc, argv);
     if (!options)
         return kBadUsage;
+    if (options->help) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (options->mode != Mode::UpdateManifest) {
         std::error_code error;
         if (!fs::is_directory(options->folders.front(), error)) {

@@ -16,6 +16,9 @@ std::string Where(const Folder& folder, const std::string& name) {
     return (folder.Path() / name).string();
 }
 
+// The most a list of ours can hold: a few hundred short names.
+constexpr std::size_t kMaxNamesBytes = 1 << 16;
+
 std::vector<std::string> SplitNames(const std::string& text) {
     std::vector<std::string> names;
     std::size_t start = 0;
@@ -25,6 +28,28 @@ std::vector<std::string> SplitNames(const std::string& text) {
         start = end == std::string::npos ? text.size() : end + 1;
     }
     return names;
+}
+
+// Only plain names inside the folder, as a change of ours lists them.
+bool IsPlainName(const std::string& name) {
+    return !name.empty() && !name.starts_with('.') && name.find_first_of("/\\") == std::string::npos;
+}
+
+// A name from a file anyone could have written, fit for a terminal: control bytes are shown, not sent, and
+// a long one is cut short.
+std::string Shown(const std::string& name) {
+    constexpr std::size_t kLongest = 80;
+    std::string shown = "\"";
+    for (std::size_t i = 0; i < name.size() && i < kLongest; ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte < 0x20 || byte == 0x7f) {
+            constexpr const char* kHex = "0123456789abcdef";
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            shown += name[i];
+        }
+    }
+    return shown + (name.size() > kLongest ? "\"..." : "\"");
 }
 
 // Removes a staging folder and the files in it; one of our folders never holds a folder.
@@ -112,30 +137,16 @@ bool MoveBack(const Folder& folder, const Folder& commit, const std::vector<std:
 }
 
 // Finishes the change in .import-commit, or undoes it when a file cannot be moved in.
-void Complete(const Folder& folder, SetChange& change) {
+void Complete(const Folder& folder, const StoppedChange& stopped, SetChange& change) {
     std::error_code error;
     const Folder commit = folder.OpenSub(kCommit, error);
-    FileRead list;
-    if (!error) {
-        list = ReadRegularFile(commit.Path() / kNames, 1 << 16);
-        if (list.status != FileRead::Status::Read)
-            error = list.error ? list.error : std::make_error_code(std::errc::invalid_argument);
-    }
-    if (error) {
-        change.messages.push_back(Where(folder, kCommit) + ": cannot read the change: " + Reason(error));
+    if (error || stopped.kind != StoppedChange::Kind::Ours) {
+        change.messages.push_back(
+            error ? Where(folder, kCommit) + ": cannot open the folder: " + Reason(error) : stopped.problem);
         change.outcome = SetChange::Outcome::Stuck;
         return;
     }
-    const std::vector<std::string> names = SplitNames(list.bytes);
-    // Only plain names inside the folder, as a change of ours lists them; anything else was planted.
-    for (const std::string& name : names) {
-        if (name.empty() || name.starts_with('.') || name.find_first_of("/\\") != std::string::npos) {
-            change.messages.push_back(Where(commit, kNames) +
-                                      ": not a list this tool wrote; nothing was moved");
-            change.outcome = SetChange::Outcome::Stuck;
-            return;
-        }
-    }
+    const std::vector<std::string>& names = stopped.names;
     if (MoveIn(folder, commit, names, change).empty()) {
         Retire(folder, change);
         change.outcome = SetChange::Outcome::Done;
@@ -160,10 +171,39 @@ std::filesystem::path SetFilePath(const std::filesystem::path& folder, const std
     return folder / name;
 }
 
-bool HasStoppedChange(const std::filesystem::path& folder) {
+StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
+    StoppedChange found;
     std::error_code error;
-    return std::filesystem::symlink_status(folder / kCommit, error).type() ==
-           std::filesystem::file_type::directory;
+    if (std::filesystem::symlink_status(folder / kCommit, error).type() !=
+        std::filesystem::file_type::directory)
+        return found;
+    found.kind = StoppedChange::Kind::Foreign;
+    const std::string prefix =
+        (folder / kCommit).string() + " is not an import this tool left: its list " + kNames;
+    const FileRead list = ReadRegularFile(folder / kCommit / kNames, kMaxNamesBytes);
+    switch (list.status) {
+    case FileRead::Status::Read: break;
+    case FileRead::Status::Missing: found.problem = prefix + " is missing"; return found;
+    case FileRead::Status::NotRegular: found.problem = prefix + " is " + list.kind; return found;
+    case FileRead::Status::TooLarge:
+        found.problem = prefix + " is larger than any list this tool writes";
+        return found;
+    case FileRead::Status::Failed:
+        found.problem = prefix + " cannot be read: " + Reason(list.error);
+        return found;
+    }
+    for (const std::string& name : SplitNames(list.bytes)) {
+        if (!IsPlainName(name)) {
+            found.problem =
+                prefix + (name.empty() ? " has an empty line"
+                                       : " names " + Shown(name) + ", which is not a plain file name");
+            found.names.clear();
+            return found;
+        }
+        found.names.push_back(name);
+    }
+    found.kind = StoppedChange::Kind::Ours;
+    return found;
 }
 
 SetChange FinishStoppedChanges(const Folder& folder) {
@@ -171,9 +211,15 @@ SetChange FinishStoppedChanges(const Folder& folder) {
     std::error_code error;
     const NameKind commit = folder.Kind(kCommit);
     if (commit == NameKind::Folder) {
+        const StoppedChange stopped = FindStoppedChange(folder.Path());
+        if (stopped.kind == StoppedChange::Kind::Foreign) {
+            change.messages.push_back(stopped.problem);
+            change.outcome = SetChange::Outcome::Unchanged;
+            return change;
+        }
         change.messages.push_back(Where(folder, kCommit) + ": an import was stopped after it was complete; "
                                                            "finishing it");
-        Complete(folder, change);
+        Complete(folder, stopped, change);
         if (change.outcome == SetChange::Outcome::Unchanged)
             change.messages.push_back("the set from before that import was kept");
         if (change.outcome == SetChange::Outcome::Stuck)
@@ -244,7 +290,7 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
         return change;
     }
     folder.Sync(error);
-    Complete(folder, change);
+    Complete(folder, FindStoppedChange(folder.Path()), change);
     return change;
 }
 

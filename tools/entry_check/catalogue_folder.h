@@ -20,8 +20,17 @@ namespace aoba {
 // Where the file name of the set in folder is read.
 std::filesystem::path SetFilePath(const std::filesystem::path& folder, const std::string& name);
 
-// True when folder holds a change that was stopped after its one step (readers see the new set).
-bool HasStoppedChange(const std::filesystem::path& folder);
+// What .import-commit in a folder is: nothing, a change of ours stopped after its one step (readers see the
+// new set, and the next change moves it in), or a folder this tool never leaves, whose list cannot be
+// trusted: no change goes through it, and it is left as it is for the maintainer to look at.
+struct StoppedChange {
+    enum class Kind { None, Ours, Foreign };
+    Kind kind = Kind::None;
+    std::vector<std::string> names; // Ours: the files it replaces, in the order of its list
+    std::string problem;            // Foreign: what was found, naming the folder
+};
+
+StoppedChange FindStoppedChange(const std::filesystem::path& folder);
 
 struct SetFile {
     std::string name;
@@ -44,7 +53,8 @@ struct SetChange {
 SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files);
 
 // Finishes a change that was stopped after its one step (or undoes it, should finishing fail) and removes
-// staging folders. folder must be locked exclusively.
+// staging folders. folder must be locked exclusively. Unchanged, with the problem as its message and
+// nothing touched, when .import-commit is Foreign.
 SetChange FinishStoppedChanges(const Folder& folder);
 
 } // namespace aoba
