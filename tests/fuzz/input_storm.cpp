@@ -7,6 +7,7 @@
 // hand for minutes (README.md in this folder says how), and briefly by CTest so that it keeps working.
 #include "lookandfeel/feedback.h"
 #include "lookandfeel/foreground.h"
+#include "mainwindow/main_window.h"
 #include "resultswindow/issue_label.h"
 #include "resultswindow/results_window.h"
 #include "tests/fuzz/random_text.h"
