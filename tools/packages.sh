@@ -1,14 +1,16 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the tests (lintian, appstream and git for the package's) and a run
-# under Xvfb need, when any is missing.
-# Sourced by run.sh and test.sh.
+# under Xvfb need, when any is missing; aoba_install_packages $aoba_windows_packages adds what the Windows
+# build needs: the MinGW-w64 cross compiler, Wine to run its programs and NSIS for the installer.
+# Sourced by run.sh, test.sh and windows.sh.
 aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth dbus-daemon python3 desktop-file-utils clang-format lintian appstream git
   openbox xdotool x11-utils"
+aoba_windows_packages="g++-mingw-w64-x86-64-posix mingw-w64 wine64 nsis"
 
 aoba_install_packages() {
     local missing=""
-    for package in $aoba_packages; do
+    for package in $aoba_packages "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
     done
     [ -z "$missing" ] && return 0
