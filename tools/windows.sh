@@ -7,8 +7,8 @@
 #
 # AOBA_WINDOWS_QT names the Qt to build with: a folder, or a .tar.xz archive holding one folder (unpacked
 # into the cache). Without it: ../shared/windows/qt-6.4.2-mingw-w64-x86_64.tar.xz beside the checkout when
-# it is there; otherwise Qt built from Debian's qt6-base source (tools/windows/build-qt.sh, about 40 minutes
-# on 2 cores), kept in ${XDG_CACHE_HOME:-~/.cache}/aoba-search for the next run.
+# it is there; otherwise Qt built from Debian's qt6-base source (tools/windows/build-qt.sh, some 20 minutes on
+# 2 free cores), kept in ${XDG_CACHE_HOME:-~/.cache}/aoba-search for the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
@@ -55,7 +55,7 @@ fi
 if [ -z "$qt_source" ]; then
     qt="$cache/$qt_name"
     if [ ! -d "$qt" ]; then
-        echo "Building Qt from Debian's source into $qt (about 40 minutes on 2 cores)"
+        echo "Building Qt from Debian's source into $qt (some 20 minutes on 2 free cores)"
         mkdir -p "$cache"
         bash tools/windows/build-qt.sh "$qt"
         qt_step="Qt: built from Debian's source"

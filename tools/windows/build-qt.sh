@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds Qt 6.4.2 for MinGW-w64 from Debian 12's qt6-base source and installs it into PREFIX, which appears
-# only once the build is whole. About 40 minutes on 2 cores.
+# only once the build is whole. Some 20 minutes on 2 free cores.
 # Usage: build-qt.sh PREFIX
 set -euo pipefail
 prefix=$1
