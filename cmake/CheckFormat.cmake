@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 # cmake -DCLANG_FORMAT=... -DSOURCE_DIR=... -P CheckFormat.cmake
 # Fails when any C++ file of the tree differs from what clang-format makes of it, and names the files.
+# The policies of this version: links are not followed (a Wine prefix in a build folder links to /).
+cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
 list(FILTER sources EXCLUDE REGEX "^(build[^/]*|\\.cache)/")

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Installation and packaging: `cpack -G DEB` on Debian, a ZIP of the install folder on Windows. The files a
+# Installation and packaging: `cpack -G DEB` on Debian, a ZIP and an installer on Windows. The files a
 # distribution asks for beside the program (manual page, AppStream metadata, copyright, changelog) are made
 # here when the project is configured, from src/app/, CHANGELOG.md and LICENSE.
 include(GNUInstallDirs)
@@ -115,7 +115,7 @@ if(UNIX AND NOT APPLE)
   # The program asks for the IPA fonts by name; no shared library says so.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
 elseif(WIN32)
-  set(CPACK_GENERATOR ZIP)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
 endif()
 
 include(CPack)

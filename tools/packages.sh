@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the tests (lintian, appstream and git for the package's; the DejaVu
 # and URW fonts for the font measurements of the results window's labels) and a run under Xvfb need, when any
-# is missing.
-# Sourced by run.sh and test.sh.
+# is missing; aoba_install_packages $aoba_windows_packages adds what the Windows build needs: the MinGW-w64
+# cross compiler, Wine to run its programs and NSIS for the installer.
+# Sourced by run.sh, test.sh, bench.sh and windows.sh.
 aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-dejavu-core fonts-urw-base35
   xvfb xauth dbus-daemon python3 desktop-file-utils clang-format lintian appstream git
   openbox xdotool x11-utils"
+aoba_windows_packages="g++-mingw-w64-x86-64-posix mingw-w64 wine64 nsis"
 
 # Packages named as arguments are installed too: tools/bench.sh asks for the instruction counter.
 aoba_install_packages() {

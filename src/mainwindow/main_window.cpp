@@ -7,6 +7,7 @@
 #include "lookandfeel/foreground.h"
 #include "lookandfeel/look.h"
 #include "lookandfeel/twips.h"
+#include "lookandfeel/unclipped.h"
 #include "mainwindow/bounded_undo.h"
 #include "mainwindow/command_button.h"
 #include "mainwindow/digit_filter.h"
@@ -121,6 +122,11 @@ MainWindow::MainWindow(Feedback& feedback, Foreground& foreground, QWidget* pare
         button->setStyle(flat);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         frame->setStyle(flat);
+    // Last, with every control in place and every style set: the widths the captions really need.
+    for (QLabel* label : findChildren<QLabel*>())
+        ShowWhole(*label);
+    for (QRadioButton* option : findChildren<QRadioButton*>())
+        ShowWhole(*option);
 }
 
 MainWindow::~MainWindow() {

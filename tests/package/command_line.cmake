@@ -1,16 +1,43 @@
 # SPDX-License-Identifier: MIT
 # The built program on a machine without a display: every answer of the command line must come without one,
 # so DISPLAY and WAYLAND_DISPLAY are removed and the platform is xcb, which aborts if a window is attempted.
-# Entries are compared with the files in data/, the program's version with the project's.
+# Entries are compared with the files in data/, the program's version with the project's. EMULATOR runs a
+# program built for another system (Wine for Windows).
 cmake_minimum_required(VERSION 3.25)
 
 set(failures "")
 
+# Lines end as text does on the program's system: LF, or CR LF on Windows, every line, no other CR. CMake
+# drops a CR before LF when it reads text, so the bytes are counted in hex, and out and err hold the text
+# with LF alone.
+function(read_output file out)
+  file(READ ${file} hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
+  string(REGEX MATCHALL "0d 0a " crlf " ${hex}")
+  string(REGEX MATCHALL " 0a " lf " ${hex}")
+  string(REGEX MATCHALL " 0d " cr " ${hex}")
+  list(LENGTH crlf crlf)
+  list(LENGTH lf lf)
+  list(LENGTH cr cr)
+  file(READ ${file} text)
+  if(PROGRAM MATCHES "\\.exe$" AND (NOT crlf EQUAL lf OR NOT cr EQUAL crlf))
+    string(APPEND failures "lines not all ended by CR LF: ${text}\n")
+  elseif(NOT PROGRAM MATCHES "\\.exe$" AND cr GREATER 0)
+    string(APPEND failures "a CR in the output: ${text}\n")
+  endif()
+  set(failures "${failures}" PARENT_SCOPE)
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
 # Sets out, err and code in the caller's scope.
 macro(run)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
-                          ${PROGRAM} ${ARGV}
-                  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+                          ${EMULATOR} ${PROGRAM} ${ARGV}
+                  RESULT_VARIABLE code TIMEOUT 60
+                  OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/command-line.out
+                  ERROR_FILE ${CMAKE_CURRENT_BINARY_DIR}/command-line.err)
+  read_output(${CMAKE_CURRENT_BINARY_DIR}/command-line.out out)
+  read_output(${CMAKE_CURRENT_BINARY_DIR}/command-line.err err)
 endmacro()
 
 function(entry_as_printed n out)
@@ -24,7 +51,7 @@ endfunction()
 
 foreach(option --help -h)
   run(${option})
-  if(NOT code EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: [^\n]*aoba-search \\[options\\]\n")
+  if(NOT code EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: [^\n]*aoba-search(\\.exe)? \\[options\\]\n")
     string(APPEND failures "${option}: exit 0 and the usage on stdout expected\n  exit ${code}\n  ${out}${err}\n")
   endif()
   foreach(listed "-h, --help" "-v, --version" "--show <N>" "--month <YY/MM>" "--search <TEXT>")

@@ -174,6 +174,15 @@ struct Run {
     QString all() const { return out + err; }
 };
 
+// A tool's text with the line ends of Linux: on Windows, text lines end in CR LF.
+inline QString Lines(const QByteArray& text) {
+#ifdef _WIN32
+    return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#else
+    return QString::fromUtf8(text);
+#endif
+}
+
 inline Run RunTool(const QString& program, const QStringList& arguments,
                    const QString& workingDirectory = {}) {
     QProcess process;
@@ -184,6 +193,6 @@ inline Run RunTool(const QString& program, const QStringList& arguments,
         process.waitForFinished();
         return {-1, {}, QStringLiteral("the tool did not finish: ") + process.errorString()};
     }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), Lines(process.readAllStandardOutput()),
+            Lines(process.readAllStandardError())};
 }

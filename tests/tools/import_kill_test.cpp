@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Imports into a copy of data/ killed (SIGKILL) at random moments: after every kill the build must see the
-// old set or the new one, whole and matching its manifest, and the next import must finish or clear what
-// the killed one left.
+// Imports into a copy of data/ killed (SIGKILL, TerminateProcess on Windows) at random moments: after every
+// kill the build must see the old set or the new one, whole and matching its manifest, and the next import
+// must finish or clear what the killed one left.
 #include "tests/tools/catalogue_copies.h"
 
 #include <QElapsedTimer>
 #include <QTest>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -60,6 +64,13 @@ private Q_SLOTS:
             ++runs;
             const int target = 1 - current;
             QProcess process;
+#ifdef _WIN32
+            // No console of its own (the tool needs none): Wine keeps the console of a process killed while
+            // it starts for ever, and with it the output of whoever ran this test.
+            process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
+                arguments->flags = (arguments->flags & ~DWORD(CREATE_NO_WINDOW)) | DETACHED_PROCESS;
+            });
+#endif
             process.start(checker, import(target));
             QVERIFY(process.waitForStarted());
             std::this_thread::sleep_for(
@@ -101,7 +112,13 @@ private Q_SLOTS:
         const Run last = RunTool(checker, import(1 - current));
         QVERIFY2(last.exitCode == 0, qPrintable(last.all()));
         QCOMPARE(WhichSet(data, sums[current], sums[1 - current]), QStringLiteral("new"));
-        QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 383);
+        // The entries and the manifest, nothing left over; on Windows the tools lock through a file that
+        // stays.
+        QStringList left = QDir(data).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+#ifdef _WIN32
+        left.removeOne(QStringLiteral(".catalogue-lock"));
+#endif
+        QCOMPARE(left.size(), 383);
     }
 };
 

@@ -2,15 +2,12 @@
 // --import and --update-manifest on copies of data/ in a scratch folder, and the build step's refusal of a
 // set its manifest does not name: what lands in the folder, what never lands outside it, the lock.
 #include "tests/tools/catalogue_copies.h"
+#include "tests/tools/file_plants.h"
 
 #include <QDirIterator>
 #include <QTest>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/file.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
@@ -25,39 +22,6 @@ Run Import(const QString& source, const QString& destination) {
 Run Build(const QString& data, const QString& output) {
     return RunTool(kEmbed, {data, output});
 }
-
-// Sets or clears the immutable attribute (which needs root); false where it cannot be had.
-bool SetImmutable(const QString& path, bool immutable) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return ok;
-}
-
-// A lock on a folder such as an import (exclusive) or a build (shared) takes, held while this lives.
-class HeldLock {
-public:
-    HeldLock(const QString& folder, bool exclusive)
-        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        held_ = fd_ >= 0 && ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) == 0;
-    }
-    ~HeldLock() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    HeldLock(const HeldLock&) = delete;
-    HeldLock& operator=(const HeldLock&) = delete;
-    bool held() const { return held_; }
-
-private:
-    int fd_ = -1;
-    bool held_ = false;
-};
 
 QStringList Leftovers(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral(".import-*")},
@@ -152,8 +116,8 @@ private Q_SLOTS:
         QTest::newRow("200.txt cannot be replaced: the old set put back")
             << "immutable" << 1 << "old"
             << QStringList{
-                   QStringLiteral("aoba-catalogue-check: DEST/200.txt: cannot move the old file aside: "
-                                  "Operation not permitted"),
+                   QStringLiteral("aoba-catalogue-check: DEST/200.txt: cannot move the old file aside: ") +
+                       PinnedReason(),
                    QStringLiteral("aoba-catalogue-check: the 199 files already replaced were put back"),
                    QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
         QTest::newRow("the folder cannot be written")
@@ -184,15 +148,18 @@ private Q_SLOTS:
         const QString real = plant == QLatin1String("link-folder") ? out + QStringLiteral("/real") : data;
         QVERIFY(WriteSet(real, old_, false, true));
 
+        if (plant.startsWith(QLatin1String("link")) && !CanMakeSymbolicLinks(scratch->path()))
+            QSKIP("this system makes no symbolic links here (Windows without Developer Mode, Wine)");
+        std::optional<Pinned> pin;
         if (plant == QLatin1String("link-new")) {
-            QVERIFY(QFile::link(victim, data + QStringLiteral("/001.txt.new")));
+            QVERIFY(MakeSymbolicLink(victim, data + QStringLiteral("/001.txt.new")));
         } else if (plant == QLatin1String("link-entry")) {
             QVERIFY(QFile::remove(data + QStringLiteral("/001.txt")));
-            QVERIFY(QFile::link(victim, data + QStringLiteral("/001.txt")));
+            QVERIFY(MakeSymbolicLink(victim, data + QStringLiteral("/001.txt")));
         } else if (plant == QLatin1String("link-commit")) {
-            QVERIFY(QFile::link(out, data + QStringLiteral("/.import-commit")));
+            QVERIFY(MakeSymbolicLink(out, data + QStringLiteral("/.import-commit")));
         } else if (plant == QLatin1String("link-staging")) {
-            QVERIFY(QFile::link(out, data + QStringLiteral("/.import-abcdef")));
+            QVERIFY(MakeSymbolicLink(out, data + QStringLiteral("/.import-abcdef")));
         } else if (plant == QLatin1String("staging")) {
             QVERIFY(QDir().mkpath(data + QStringLiteral("/.import-k3j9x2")));
             QVERIFY(WriteAll(data + QStringLiteral("/.import-k3j9x2/001.txt"), "half"));
@@ -202,28 +169,22 @@ private Q_SLOTS:
         } else if (plant == QLatin1String("folder")) {
             QVERIFY(QFile::remove(data + QStringLiteral("/050.txt")));
             QVERIFY(QDir().mkpath(data + QStringLiteral("/050.txt")));
-        } else if (plant == QLatin1String("immutable")) {
-            if (!SetImmutable(data + QStringLiteral("/200.txt"), true))
-                QSKIP("the immutable attribute cannot be set here (it needs root and a file system that has "
-                      "it)");
-        } else if (plant == QLatin1String("immutable-folder")) {
-            if (!SetImmutable(data, true))
-                QSKIP("the immutable attribute cannot be set here (it needs root and a file system that has "
-                      "it)");
+        } else if (plant.startsWith(QLatin1String("immutable"))) {
+            pin.emplace(plant == QLatin1String("immutable") ? data + QStringLiteral("/200.txt") : data);
+            if (!pin->held())
+                QSKIP("nothing here keeps it from being changed (the immutable attribute needs root and a "
+                      "file system that has it; Windows locks files, not folders)");
         } else if (plant == QLatin1String("link-folder")) {
             data = scratch->filePath(QStringLiteral("link"));
-            QVERIFY(QFile::link(real, data));
+            QVERIFY(MakeSymbolicLink(real, data));
         }
         const QString outBefore = Names(out);
 
         const Run run = Import(source, data);
-        if (plant == QLatin1String("immutable"))
-            QVERIFY(SetImmutable(data + QStringLiteral("/200.txt"), false));
-        if (plant == QLatin1String("immutable-folder"))
-            QVERIFY(SetImmutable(data, false));
+        pin.reset();
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.all()));
         for (QString line : errors) {
-            line.replace(QStringLiteral("DEST"), data);
+            line = WithPath(line, QStringLiteral("DEST"), data);
             QVERIFY2(run.err.split(QLatin1Char('\n')).contains(line),
                      qPrintable(line + QStringLiteral("\n---\n") + run.err));
         }
@@ -354,7 +315,7 @@ private Q_SLOTS:
         QCOMPARE(run.err,
                  QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or a "
                                 "build is reading it; nothing was changed\n")
-                     .arg(data));
+                     .arg(Shown(data)));
         QCOMPARE(run.out, QString());
         QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("old"));
     }
@@ -370,7 +331,7 @@ private Q_SLOTS:
         const QString refusal =
             QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or "
                            "a build is reading it; nothing was changed\n")
-                .arg(data);
+                .arg(Shown(data));
         int refused = 0;
         for (int round = 0; round < 20; ++round) {
             QProcess imports[2];
@@ -381,7 +342,7 @@ private Q_SLOTS:
             int last = -1;
             for (int i = 0; i < 2; ++i) {
                 QVERIFY(imports[i].waitForFinished(120000));
-                const QString err = QString::fromUtf8(imports[i].readAllStandardError());
+                const QString err = Lines(imports[i].readAllStandardError());
                 if (imports[i].exitCode() == 0) {
                     ++succeeded;
                     last = i;
@@ -473,14 +434,14 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         const QStringList lines = run.err.split(QLatin1Char('\n'));
         for (QString line : report) {
-            line.replace(QStringLiteral("DATA"), data);
+            line = WithPath(line, QStringLiteral("DATA"), data);
             QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n---\n") + run.err));
         }
         QVERIFY2(run.err.endsWith(
                      QStringLiteral("aoba-embed: %1 is not the set its manifest names; after editing an "
                                     "entry by hand, run aoba-catalogue-check --update-manifest (see "
                                     "tools/README.md)\n")
-                         .arg(data)),
+                         .arg(Shown(data))),
                  qPrintable(run.err));
         QVERIFY(!QFileInfo::exists(scratch->filePath(QStringLiteral("generated/entry_store_data.cpp"))));
 
@@ -491,7 +452,7 @@ private Q_SLOTS:
         QCOMPARE(check.exitCode, 1);
         const QStringList reported = check.out.split(QLatin1Char('\n'));
         for (QString line : report) {
-            line.replace(QStringLiteral("DATA"), data);
+            line = WithPath(line, QStringLiteral("DATA"), data);
             QVERIFY2(reported.contains(line), qPrintable(line + QStringLiteral("\n---\n") + check.out));
         }
     }
@@ -506,9 +467,10 @@ private Q_SLOTS:
 
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QVERIFY2(update.exitCode == 0, qPrintable(update.all()));
-        QVERIFY2(update.out.contains(
-                     data + QStringLiteral("/123.txt:0: manifest: does not match its line in SHA256SUMS\n") +
-                     QStringLiteral("wrote %1/SHA256SUMS for the 382 files it holds\n").arg(data)),
+        QVERIFY2(update.out.contains(Shown(data + QStringLiteral("/123.txt")) +
+                                     QStringLiteral(":0: manifest: does not match its line in SHA256SUMS\n") +
+                                     QStringLiteral("wrote %1 for the 382 files it holds\n")
+                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
                  qPrintable(update.out));
         EntrySet edited = old_;
         edited[QStringLiteral("123.txt")] = new_.at(QStringLiteral("123.txt"));
@@ -519,9 +481,9 @@ private Q_SLOTS:
 
         const Run again = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QVERIFY2(again.exitCode == 0, qPrintable(again.all()));
-        QVERIFY(again.out.endsWith(
-            QStringLiteral("%1/SHA256SUMS already names the files %1 holds; nothing was changed\n")
-                .arg(data)));
+        QVERIFY(
+            again.out.endsWith(QStringLiteral("%1 already names the files %2 holds; nothing was changed\n")
+                                   .arg(Shown(data + QStringLiteral("/SHA256SUMS")), Shown(data))));
     }
 
     // A manifest is no use for a file the build would refuse.
@@ -533,10 +495,9 @@ private Q_SLOTS:
         QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), bytes.insert(LineStart(bytes, 3), '\t')));
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QCOMPARE(update.exitCode, 1);
-        QVERIFY2(
-            update.out.contains(
-                QStringLiteral("%1/SHA256SUMS was not written: the files break the rules above\n").arg(data)),
-            qPrintable(update.out));
+        QVERIFY2(update.out.contains(QStringLiteral("%1 was not written: the files break the rules above\n")
+                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
+                 qPrintable(update.out));
         QCOMPARE(ReadAll(data + QStringLiteral("/SHA256SUMS")), ManifestOf(old_));
     }
 };

@@ -13,7 +13,7 @@ const std::string kOld = ".old";
 const std::string kNames = ".names";
 
 std::string Where(const Folder& folder, const std::string& name) {
-    return (folder.Path() / name).string();
+    return Shown(folder.Path() / name);
 }
 
 // The most a list of ours can hold: a few hundred short names.
@@ -179,7 +179,7 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         return found;
     found.kind = StoppedChange::Kind::Foreign;
     const std::string prefix =
-        (folder / kCommit).string() + " is not an import this tool left: its list " + kNames;
+        Shown(folder / kCommit) + " is not an import this tool left: its list " + kNames;
     const FileRead list = ReadRegularFile(folder / kCommit / kNames, kMaxNamesBytes);
     switch (list.status) {
     case FileRead::Status::Read: break;
@@ -256,7 +256,7 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     std::string stagingName;
     const Folder staging = folder.MakeUniqueSub(kStagingPrefix, stagingName, error);
     if (error) {
-        change.messages.push_back(folder.Path().string() +
+        change.messages.push_back(Shown(folder.Path()) +
                                   ": cannot make a folder for the new set: " + Reason(error));
         return change;
     }
@@ -275,14 +275,14 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     if (!error) {
         staging.SyncFileSystem(error);
         if (error)
-            change.messages.push_back(staging.Path().string() +
+            change.messages.push_back(Shown(staging.Path()) +
                                       ": cannot flush the new set to disk: " + Reason(error));
     }
     if (!error) {
         // The one step: from here on the set is the new one.
         Folder::Rename(folder, stagingName, folder, kCommit, error);
         if (error)
-            change.messages.push_back(staging.Path().string() + ": cannot rename it to " + kCommit + ": " +
+            change.messages.push_back(Shown(staging.Path()) + ": cannot rename it to " + kCommit + ": " +
                                       Reason(error));
     }
     if (error) {

@@ -42,6 +42,11 @@ std::string Reason(const std::error_code& error) {
     return error.message();
 }
 
+std::string Shown(const std::filesystem::path& path) {
+    const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
+    return {text.begin(), text.end()};
+}
+
 Folder::Folder(std::intptr_t handle, std::filesystem::path path)
     : handle_(handle)
     , path_(std::move(path)) {}

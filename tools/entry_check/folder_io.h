@@ -81,4 +81,7 @@ FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
 // "No such file or directory": the system's words for an error.
 std::string Reason(const std::error_code& error);
 
+// A path as the system writes paths (backslashes on Windows, whatever separators it was given), in UTF-8.
+std::string Shown(const std::filesystem::path& path);
+
 } // namespace aoba

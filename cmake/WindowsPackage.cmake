@@ -1,0 +1,71 @@
+# SPDX-License-Identifier: MIT
+# The Windows packages, from the Runtime component: a portable ZIP (aoba-search-VERSION-win64.zip) and an
+# installer for the current user (aoba-search-VERSION-win64-setup.exe, cmake/windows/NSIS.template.in).
+# Both hold the program at the top of its folder with what it loads beside it: Qt's libraries, the windows
+# platform plugin and the windowsvista style (nothing else of Qt: no image formats, no translations), the
+# compiler's runtime, every binary stripped, and the licence texts all of them ask for. A cross build of Qt
+# has no deployment tool, so the files are named here; a change in what the program links shows in the
+# test package.windows_zip, which checks every library the packaged binaries import.
+# Included by Packaging.cmake on Windows.
+
+# The program's icon and version resource, with the names the packages give.
+set(AOBA_ICON_FILE ${PROJECT_SOURCE_DIR}/src/app/icons/aoba-search.ico)
+configure_file(${PROJECT_SOURCE_DIR}/src/app/aoba-search.rc.in ${AOBA_PACKAGE_FILES_DIR}/aoba-search.rc @ONLY)
+target_sources(aoba-search PRIVATE ${AOBA_PACKAGE_FILES_DIR}/aoba-search.rc)
+
+# The program and its libraries in one folder, where Windows looks for a program's libraries first.
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms
+        COMPONENT Runtime)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${CMAKE_INSTALL_BINDIR}/styles
+        COMPONENT Runtime)
+set(runtime_names "")
+if(MINGW)
+  install(FILES ${AOBA_MINGW_RUNTIME} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+  foreach(path IN LISTS AOBA_MINGW_RUNTIME)
+    get_filename_component(name ${path} NAME)
+    list(APPEND runtime_names ${name})
+  endforeach()
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/windows/licenses/MinGW-runtime.txt
+          DESTINATION ${CMAKE_INSTALL_BINDIR}/licenses COMPONENT Runtime)
+elseif(MSVC)
+  set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set(CMAKE_INSTALL_SYSTEM_RUNTIME_COMPONENT Runtime)
+  include(InstallRequiredSystemLibraries)
+endif()
+
+# Other people's binaries are stripped here; CPack strips the program itself (CPACK_STRIP_FILES).
+if(CMAKE_STRIP)
+  install(CODE "
+    foreach(file Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll
+                 ${runtime_names})
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${file}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()" COMPONENT Runtime)
+endif()
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/Qt.txt.in ${AOBA_PACKAGE_FILES_DIR}/Qt.txt @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${AOBA_PACKAGE_FILES_DIR}/LICENSE.txt COPYONLY)
+install(FILES ${AOBA_PACKAGE_FILES_DIR}/LICENSE.txt DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+set(licenses ${CMAKE_CURRENT_LIST_DIR}/windows/licenses)
+install(FILES ${AOBA_PACKAGE_FILES_DIR}/Qt.txt ${licenses}/Qt-third-party.txt ${licenses}/LGPL-3.0.txt
+              ${licenses}/GPL-3.0.txt
+        DESTINATION ${CMAKE_INSTALL_BINDIR}/licenses COMPONENT Runtime)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+# The installer's own name for itself, its shortcut and its line in the list of installed programs.
+set(CPACK_NSIS_PACKAGE_NAME "青葉便り 検索システム")
+set(CPACK_NSIS_DISPLAY_NAME "${CPACK_NSIS_PACKAGE_NAME}")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${PROJECT_NAME})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_AOBA_ICON ${AOBA_ICON_FILE})
+set(CPACK_AOBA_PROGRAM aoba-search.exe)
+# The script is UTF-8; a warning fails the build of the installer. cpack puts the - (or /) in front.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "INPUTCHARSET UTF8" WX)
+# cmake/windows/NSIS.template.in replaces CPack's, whose installer is 32-bit and for all users.
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
+# Run by cpack for each generator: the installer's file name ends in -setup.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows/PackageFileName.cmake)

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// Both windows on the Windows desktop itself, through Qt's windows platform: the title-bar buttons and
+// titles Windows draws from the windows' styles, the fonts Windows really gives for the names asked for, and
+// every caption whole in them.
+#include "lookandfeel/look.h"
+#include "resultswindow/results_window.h"
+#include "tests/support/expected_texts.h"
+#include "tests/support/widget_test_support.h"
+#include "tests/support/window_fixture.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <windows.h>
+
+namespace {
+
+const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
+
+struct TitleBar {
+    QString title;
+    bool minimise = false;
+    bool maximise = false;
+    bool close = false;
+};
+
+TitleBar TitleBarOf(const QWidget& window) {
+    const auto handle = reinterpret_cast<HWND>(window.winId());
+    const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+    wchar_t title[256] = {};
+    GetWindowTextW(handle, title, 256);
+    return {QString::fromWCharArray(title), (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0,
+            (style & WS_SYSMENU) != 0};
+}
+
+} // namespace
+
+class WindowsDesktopTest : public QObject, WindowFixture {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("windows"));
+        StartLikeTheProgram();
+    }
+
+    void init() {
+        OpenWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void cleanup() {
+        window_.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void titleBars_showTheirTitlesAndButtons() {
+        const TitleBar main = TitleBarOf(*window_);
+        QCOMPARE(main.title, expected::kMainTitle);
+        QVERIFY2(main.minimise && main.close && !main.maximise, "Form1: minimise and close, no maximise");
+
+        Control<QLineEdit>(*window_, "Text2")->setText(QStringLiteral("号"));
+        Click(*window_, "Command7");
+        aoba::ResultsWindow* results = window_->Results();
+        QVERIFY(results && results->isVisible());
+        const TitleBar form2 = TitleBarOf(*results);
+        QCOMPARE(form2.title, expected::kResultsTitle);
+        QVERIFY2(form2.close && !form2.minimise && !form2.maximise, "Form2: close only");
+    }
+
+    // Japanese Windows has both fonts; they are asked for by name and used as they are.
+    void fonts_areTheNamedOnesWhereWindowsHasThem_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Label1, Gothic") << "Label1" << kGothic;
+        QTest::newRow("Text3, Mincho") << "Text3" << kMincho;
+        QTest::newRow("Command7, Mincho") << "Command7" << kMincho;
+    }
+
+    void fonts_areTheNamedOnesWhereWindowsHasThem() {
+        QFETCH(QString, control);
+        QFETCH(QString, family);
+        if (!QFontDatabase::families().contains(family))
+            QSKIP("this Windows has no ＭＳ Ｐ fonts (not a Japanese one)");
+        const QWidget* widget = Control(*window_, control.toLatin1().constData());
+        QCOMPARE(widget->font().family(), family);
+        QCOMPARE(QFontInfo(widget->font()).family(), family);
+    }
+
+    void captions_showWholeInTheFontsWindowsGives() {
+        QList<QWidget*> captions;
+        for (QLabel* label : window_->findChildren<QLabel*>())
+            captions << label;
+        for (QRadioButton* option : window_->findChildren<QRadioButton*>())
+            captions << option;
+        QVERIFY(captions.size() >= 6);
+        for (const QWidget* caption : captions)
+            QVERIFY2(caption->width() >= caption->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1: %2 wide, its text %3")
+                                    .arg(caption->objectName())
+                                    .arg(caption->width())
+                                    .arg(caption->sizeHint().width())));
+    }
+};
+
+QTEST_MAIN(WindowsDesktopTest)
+#include "windows_desktop_test.moc"
