@@ -49,10 +49,17 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-} // namespace
+constexpr int kNarrowest = 50; // per cent: half as wide
 
-QFont CaptionFont(const QFont& font, int width) {
-    // The captions differ only in their digits: the widest is the one whose digits are widest.
+QFont Stretched(const QFont& font, int stretch) {
+    QFont stretched = font;
+    stretched.setStretch(stretch);
+    return stretched;
+}
+
+// The advance of the widest caption in font. The captions differ only in their digits: the widest is the
+// one whose digits are widest.
+int WidestCaption(const QFont& font) {
     const QFontMetricsF digits(font);
     qreal digitWidth[10];
     for (int d = 0; d < 10; ++d)
@@ -66,12 +73,24 @@ QFont CaptionFont(const QFont& font, int width) {
             widestIssue = issue;
         }
     }
-    const int widest = QFontMetrics(font).horizontalAdvance(texts::IssueCaption(widestIssue));
+    return QFontMetrics(font).horizontalAdvance(texts::IssueCaption(widestIssue));
+}
+
+} // namespace
+
+QFont CaptionFont(const QFont& font, int width) {
+    const int widest = WidestCaption(font);
     if (widest <= width)
         return font;
-    QFont condensed = font;
-    condensed.setStretch(std::max(50, 100 * width / widest));
-    return condensed;
+    // A font engine need not narrow the glyphs in proportion (Windows rounds them to whole pixels): the first
+    // guess is measured in the font really made, then moved to the widest stretch that still fits.
+    const auto fits = [&](int stretch) { return WidestCaption(Stretched(font, stretch)) <= width; };
+    int stretch = std::clamp(100 * width / widest, kNarrowest, 99);
+    while (stretch > kNarrowest && !fits(stretch))
+        --stretch;
+    while (stretch < 99 && fits(stretch + 1))
+        ++stretch;
+    return Stretched(font, stretch);
 }
 
 IssueLabel::IssueLabel(int issue, QWidget* parent)

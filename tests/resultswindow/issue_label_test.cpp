@@ -24,6 +24,16 @@ QImage AsAQLabel(const aoba::IssueLabel& label, const QString& caption) {
     return Shown(plain);
 }
 
+// The widest of the captions "[001]" … "[380]", advanced in the given font.
+int WidestCaption(const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int issue = 1; issue <= 380; ++issue)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0'))));
+    return widest;
+}
+
 } // namespace
 
 class IssueLabelTest : public QObject {
@@ -70,6 +80,35 @@ private Q_SLOTS:
         QCOMPARE(Shown(label), AsAQLabel(label, QStringLiteral("[045]")));
         label.resize(40, 20);
         QCOMPARE(Shown(label), AsAQLabel(label, QStringLiteral("[045]")));
+    }
+
+    // Measured caption by caption, in the fonts the program uses on every system; how much each font is
+    // condensed, font by font, is the caption-font test's.
+    void everyCaptionFitsInTheFontChosenForIt_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<int>("width");
+        QTest::newRow("the program's own, in its 25 px") << aoba::DefaultFont() << 25;
+        QTest::newRow("the program's own, in 20 px") << aoba::DefaultFont() << 20;
+        QTest::newRow("the program's own, bold, in 30 px") << aoba::GothicFont(12, true) << 30;
+        QTest::newRow("the Mincho, in 25 px") << aoba::MinchoFont(10, false) << 25;
+        QTest::newRow("wide enough as it is") << aoba::DefaultFont() << 60;
+    }
+
+    void everyCaptionFitsInTheFontChosenForIt() {
+        QFETCH(QFont, font);
+        QFETCH(int, width);
+        const QFont chosen = aoba::CaptionFont(font, width);
+        const int widest = WidestCaption(chosen);
+        QVERIFY2(widest <= width,
+                 qPrintable(QStringLiteral("%1 px at stretch %2").arg(widest).arg(chosen.stretch())));
+        // Condensed no more than it must be: one step wider would no longer fit.
+        if (chosen.stretch() != QFont::AnyStretch) {
+            QFont wider = chosen;
+            wider.setStretch(chosen.stretch() + 1);
+            const int widestWider = WidestCaption(wider);
+            QVERIFY2(widestWider > width,
+                     qPrintable(QStringLiteral("%1 px at stretch %2").arg(widestWider).arg(wider.stretch())));
+        }
     }
 };
 
