@@ -82,14 +82,12 @@ QFont CaptionFont(const QFont& font, int width) {
     const int widest = WidestCaption(font);
     if (widest <= width)
         return font;
-    // A font engine need not narrow the glyphs in proportion (Windows rounds them to whole pixels): the first
-    // guess is measured in the font really made, then moved to the widest stretch that still fits.
-    const auto fits = [&](int stretch) { return WidestCaption(Stretched(font, stretch)) <= width; };
-    int stretch = std::clamp(100 * width / widest, kNarrowest, 99);
-    while (stretch > kNarrowest && !fits(stretch))
+    // A font engine need not narrow the glyphs in proportion (Windows rounds them to whole pixels): the guess
+    // is measured in the font really made, and narrowed until the widest caption fits. Only that font is
+    // made where the guess fits, as it mostly does; each font made costs the first search some 0.2 ms.
+    int stretch = std::max(kNarrowest, 100 * width / widest);
+    while (stretch > kNarrowest && WidestCaption(Stretched(font, stretch)) > width)
         --stretch;
-    while (stretch < 99 && fits(stretch + 1))
-        ++stretch;
     return Stretched(font, stretch);
 }
 
