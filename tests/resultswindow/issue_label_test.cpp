@@ -101,10 +101,22 @@ private Q_SLOTS:
         const int widest = WidestCaption(chosen);
         QVERIFY2(widest <= width,
                  qPrintable(QStringLiteral("%1 px at stretch %2").arg(widest).arg(chosen.stretch())));
-        // Condensed no more than it must be: the widest caption still fills nine tenths of its box.
-        if (chosen.stretch() != QFont::AnyStretch)
-            QVERIFY2(widest * 10 >= width * 9,
-                     qPrintable(QStringLiteral("%1 px at stretch %2").arg(widest).arg(chosen.stretch())));
+        // Condensed no more than it must be: nearly as wide as at the widest stretch at which all fit.
+        // Windows rounds stretched glyphs to whole pixels, so a small font may jump from too wide to a fifth
+        // narrower.
+        if (chosen.stretch() != QFont::AnyStretch) {
+            int best = 0;
+            for (int stretch = 99; stretch >= 50 && best == 0; --stretch) {
+                QFont stretched = font;
+                stretched.setStretch(stretch);
+                if (const int w = WidestCaption(stretched); w <= width)
+                    best = w;
+            }
+            QVERIFY2(widest * 10 >= best * 9, qPrintable(QStringLiteral("%1 px at stretch %2, %3 px at best")
+                                                             .arg(widest)
+                                                             .arg(chosen.stretch())
+                                                             .arg(best)));
+        }
     }
 };
 
