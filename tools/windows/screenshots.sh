@@ -17,6 +17,8 @@ fi
 
 openbox >/dev/null 2>&1 &
 wm=$!
+# A window mapped while openbox is still starting may never be shown: wait until it has announced itself.
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.05; done
 build-windows/wine.sh build-windows/aoba-search.exe >/dev/null 2>&1 &
 program=$!
 trap 'kill $program $wm 2>/dev/null || true' EXIT
