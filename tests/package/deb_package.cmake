@@ -2,8 +2,8 @@
 # Builds the .deb and checks what a reader's apt sees: name, version, maintainer, section, the libraries
 # found by dpkg-shlibdeps plus the fonts the program asks for by name, and every file under /usr.
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/build_deb.cmake)
-aoba_build_deb(${WORK_DIR} debs)
+include(${CMAKE_CURRENT_LIST_DIR}/make_package.cmake)
+aoba_make_package(DEB deb ${WORK_DIR} debs)
 
 set(failures "")
 foreach(field Package Version Depends Maintainer Section Priority)

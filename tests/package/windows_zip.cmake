@@ -4,16 +4,11 @@
 # any of them imports either in the folder or Windows' own (not one of Qt's or the compiler's left behind).
 cmake_minimum_required(VERSION 3.25)
 
-file(REMOVE_RECURSE ${WORK_DIR})
-execute_process(COMMAND ${CPACK} -G ZIP --config ${CPACK_CONFIG} -C ${CONFIG} -B ${WORK_DIR}
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cpack failed (${result}):\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/make_package.cmake)
+aoba_make_package(ZIP zip ${WORK_DIR} zip)
 set(name aoba-search-${VERSION}-win64)
-if(NOT EXISTS ${WORK_DIR}/${name}.zip)
-  file(GLOB made ${WORK_DIR}/*.zip)
-  message(FATAL_ERROR "expected ${name}.zip, cpack made: ${made}")
+if(NOT zip STREQUAL ${WORK_DIR}/${name}.zip)
+  message(FATAL_ERROR "expected ${name}.zip, cpack made ${zip}")
 endif()
 file(MAKE_DIRECTORY ${WORK_DIR}/unpacked)
 file(ARCHIVE_EXTRACT INPUT ${WORK_DIR}/${name}.zip DESTINATION ${WORK_DIR}/unpacked)
