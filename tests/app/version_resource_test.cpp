@@ -40,7 +40,7 @@ private Q_SLOTS:
         QVERIFY(GetFileVersionInfoW(Native(kProgram).c_str(), 0, size, info_.data()));
     }
 
-    void strings_nameAndVersionTheProgram_data() {
+    void stringsNameAndVersionTheProgram_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
         const QString version = QStringLiteral(AOBA_VERSION);
@@ -54,13 +54,13 @@ private Q_SLOTS:
                                    << "aoba-search.exe";
     }
 
-    void strings_nameAndVersionTheProgram() {
+    void stringsNameAndVersionTheProgram() {
         QFETCH(QString, name);
         QFETCH(QString, expected);
         QCOMPARE(Value(name), expected);
     }
 
-    void numbers_areTheVersion() {
+    void numbersAreTheVersion() {
         void* value = nullptr;
         UINT length = 0;
         QVERIFY(VerQueryValueW(info_.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO));
@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(fixed->dwFileType, DWORD(VFT_APP));
     }
 
-    void icon_hasEverySizeWindowsAsksFor_data() {
+    void iconHasEverySizeWindowsAsksFor_data() {
         QTest::addColumn<int>("size");
         QTest::newRow("small, title bar and lists") << 16;
         QTest::newRow("large, desktop and Alt+Tab") << 32;
@@ -86,7 +86,7 @@ private Q_SLOTS:
     }
 
     // The group icon Explorer takes is the first; each size must be there as drawn, not scaled from another.
-    void icon_hasEverySizeWindowsAsksFor() {
+    void iconHasEverySizeWindowsAsksFor() {
         QFETCH(int, size);
         const HMODULE program = LoadLibraryExW(Native(kProgram).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         QVERIFY(program);

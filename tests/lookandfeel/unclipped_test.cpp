@@ -62,7 +62,7 @@ private Q_SLOTS:
     }
 
     // The real thing: a label and an option button too narrow for their text, and the controls around them.
-    void showWhole_widensACaptionAmongItsNeighbours() {
+    void showWholeWidensACaptionAmongItsNeighbours() {
         QWidget container;
         container.resize(300, 100);
         auto* label = new QLabel(QStringLiteral("a caption much wider than its box"), &container);

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void titleBars_showTheirTitlesAndButtons() {
+    void titleBarsShowTheirTitlesAndButtons() {
         const TitleBar main = TitleBarOf(*window_);
         QCOMPARE(main.title, expected::kMainTitle);
         QVERIFY2(main.minimise && main.close && !main.maximise, "Form1: minimise and close, no maximise");
@@ -73,7 +73,7 @@ private Q_SLOTS:
     }
 
     // Japanese Windows has both fonts; they are asked for by name and used as they are.
-    void fonts_areTheNamedOnesWhereWindowsHasThem_data() {
+    void fontsAreTheNamedOnesWhereWindowsHasThem_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("family");
         QTest::newRow("Label1, Gothic") << "Label1" << kGothic;
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QTest::newRow("Command7, Mincho") << "Command7" << kMincho;
     }
 
-    void fonts_areTheNamedOnesWhereWindowsHasThem() {
+    void fontsAreTheNamedOnesWhereWindowsHasThem() {
         QFETCH(QString, control);
         QFETCH(QString, family);
         if (!QFontDatabase::families().contains(family))
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(QFontInfo(widget->font()).family(), family);
     }
 
-    void captions_showWholeInTheFontsWindowsGives() {
+    void captionsShowWholeInTheFontsWindowsGives() {
         QList<QWidget*> captions;
         for (QLabel* label : window_->findChildren<QLabel*>())
             captions << label;

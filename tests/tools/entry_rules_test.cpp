@@ -33,7 +33,7 @@ class EntryRulesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void soundEntry_isAccepted_data() {
+    void soundEntryIsAccepted_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("text");
         QTest::newRow("shortest entry, three lines") << 55 << Sound55(kArticle);
@@ -72,7 +72,7 @@ private Q_SLOTS:
         QTest::newRow("56 lines") << 55 << Entry(longest);
     }
 
-    void soundEntry_isAccepted() {
+    void soundEntryIsAccepted() {
         QFETCH(int, entry);
         QFETCH(QString, text);
         aoba::Cp932 codePage;
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QVERIFY2(violations.empty(), qPrintable(Describe(violations)));
     }
 
-    void brokenEntry_isRejected_data() {
+    void brokenEntryIsRejected_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rule");
@@ -158,7 +158,7 @@ private Q_SLOTS:
     }
 
     // Each broken variant breaks one rule only, so any other rule reported is a false alarm.
-    void brokenEntry_isRejected() {
+    void brokenEntryIsRejected() {
         QFETCH(int, entry);
         QFETCH(QString, text);
         QFETCH(QString, rule);
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(violations.front().line, line);
     }
 
-    void violations_areReportedWhereAndAsTheyStand_data() {
+    void violationsAreReportedWhereAndAsTheyStand_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArrayList>("report");
@@ -214,7 +214,7 @@ private Q_SLOTS:
                    "3: repertoire: U+E000 is a private-use character (user-defined in code page 932)"};
     }
 
-    void violations_areReportedWhereAndAsTheyStand() {
+    void violationsAreReportedWhereAndAsTheyStand() {
         QFETCH(int, entry);
         QFETCH(QString, text);
         QFETCH(QByteArrayList, report);
@@ -224,7 +224,7 @@ private Q_SLOTS:
     }
 
     // The report is short, the count is whole.
-    void manyViolations_areCountedInFull() {
+    void manyViolationsAreCountedInFull() {
         aoba::Cp932 codePage;
         const QString text = Sound55(QStringLiteral("　") + QString(1000, u'\t') + QString(500, u'#'));
         const std::vector<aoba::Violation> violations = aoba::CheckEntry(55, text.toStdU16String(), codePage);

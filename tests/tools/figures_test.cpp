@@ -34,7 +34,7 @@ class FiguresTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void bodyLine_isClassified_data() {
+    void bodyLineIsClassified_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<BodyLineKind>("kind");
         QTest::addColumn<int>("run");
@@ -55,7 +55,7 @@ private Q_SLOTS:
             << QStringLiteral("　 「題」") << BodyLineKind::Other << 1;
     }
 
-    void bodyLine_isClassified() {
+    void bodyLineIsClassified() {
         QFETCH(QString, line);
         QFETCH(BodyLineKind, kind);
         QFETCH(int, run);
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QCOMPARE(found.run, run);
     }
 
-    void trailingRun_countsOnlyLinesWithText_data() {
+    void trailingRunCountsOnlyLinesWithText_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("counted");
         QTest::newRow("text then U+3000") << QStringLiteral("　「題」　　") << true;
@@ -76,13 +76,13 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << false;
     }
 
-    void trailingRun_countsOnlyLinesWithText() {
+    void trailingRunCountsOnlyLinesWithText() {
         QFETCH(QString, line);
         QFETCH(bool, counted);
         QCOMPARE(aoba::EndsInSpaceRun(line.toStdU16String()), counted);
     }
 
-    void lastItem_isStaffLine_data() {
+    void lastItemIsStaffLine_data() {
         QTest::addColumn<QStringList>("body");
         QTest::addColumn<bool>("staff");
         QTest::newRow("column, equals, names")
@@ -112,13 +112,13 @@ private Q_SLOTS:
             << QStringList{Spaces(2) + QStringLiteral("「編集部」＝山田、田中")} << false;
     }
 
-    void lastItem_isStaffLine() {
+    void lastItemIsStaffLine() {
         QFETCH(QStringList, body);
         QFETCH(bool, staff);
         QCOMPARE(Figures({{100, body}}).staffEntries, staff ? 1 : 0);
     }
 
-    void characters_areCountedByKind_data() {
+    void charactersAreCountedByKind_data() {
         QTest::addColumn<QString>("article");
         QTest::addColumn<int>("katakanaEntries");
         QTest::addColumn<int>("ibmIdeographs");
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QTest::newRow("each occurrence counts") << QStringLiteral("　髙橋と髙木") << 0 << 2;
     }
 
-    void characters_areCountedByKind() {
+    void charactersAreCountedByKind() {
         QFETCH(QString, article);
         QFETCH(int, katakanaEntries);
         QFETCH(int, ibmIdeographs);
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(f.ibmIdeographs, ibmIdeographs);
     }
 
-    void sizes_countCodeUnitsAndBytes() {
+    void sizesCountCodeUnitsAndBytes() {
         // The header "1980年１月 号" is 9 units and 13 bytes, the body line ｱ髙 2 units and 3 bytes.
         const aoba::CatalogueFigures f =
             Figures({{7, {QStringLiteral("ｱ髙")}}, {9, {QStringLiteral("ｱｲｳ")}}});
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(f.totalLines, 6L);
     }
 
-    void entry382_bodyBeginsAfterItsNote() {
+    void entry382BodyBeginsAfterItsNote() {
         aoba::CatalogueTexts texts;
         texts[381] = Entry({QStringLiteral("2003年６月特別号"),
                             QStringLiteral("　　（特集）"),
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QCOMPARE(f.linesOfSpecial, std::optional<int>(4));
     }
 
-    void regularIssuesOnly_countWordsAndEquals() {
+    void regularIssuesOnlyCountWordsAndEquals() {
         const QStringList body{QStringLiteral("　センター＝ｾﾝﾀｰ=９・11")};
         const aoba::CatalogueFigures f = Figures({{380, body}, {381, body}});
         QCOMPARE(f.centreBothEntries, 1);
@@ -178,14 +178,14 @@ private Q_SLOTS:
         QCOMPARE(f.fullWidthEquals, 1L);
     }
 
-    void missingEntries_lackTheHeaderMark() {
+    void missingEntriesLackTheHeaderMark() {
         const aoba::CatalogueFigures f = Figures({{1, {QStringLiteral("　「題」")}}});
         QCOMPARE(f.entries, 1);
         QCOMPARE(f.entriesWithoutGoInHeader.size(), std::size_t{381});
         QCOMPARE(f.entriesWithoutGoInHeader.front(), 2);
     }
 
-    void expectedFigures_readAsDocumented_data() {
+    void expectedFiguresReadAsDocumented_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("expected");
         QTest::newRow("extremes name their entries") << "lines per entry, smallest / largest"
@@ -202,7 +202,7 @@ private Q_SLOTS:
                                                    << "all but 381";
     }
 
-    void expectedFigures_readAsDocumented() {
+    void expectedFiguresReadAsDocumented() {
         QFETCH(QString, label);
         QFETCH(QString, expected);
         for (const aoba::FigureRow& row :
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QFAIL("no such row");
     }
 
-    void figureTable_marksExactlyTheRowsThatDiffer() {
+    void figureTableMarksExactlyTheRowsThatDiffer() {
         aoba::CatalogueFigures found = aoba::ExpectedFigures();
         const QLatin1String mark(aoba::kDifferenceMark.data(),
                                  static_cast<qsizetype>(aoba::kDifferenceMark.size()));

@@ -27,7 +27,7 @@ class ImportKillTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void killedImport_leavesOneWholeSet() {
+    void killedImportLeavesOneWholeSet() {
         const QString checker = QStringLiteral(AOBA_CHECKER);
         const EntrySet sets[2] = {ShippedSet(), OtherSet()};
         const SetSums sums[2] = {SumsOf(sets[0]), SumsOf(sets[1])};

@@ -61,14 +61,14 @@ class ImportTest : public QObject {
     EntrySet new_ = OtherSet();
 
 private Q_SLOTS:
-    void import_replacesTheWholeSet_data() {
+    void importReplacesTheWholeSet_data() {
         QTest::addColumn<QString>("encoding"); // of the source files
         QTest::newRow("UTF-8 folder") << "utf-8";
         QTest::newRow("code page 932 folder") << "cp932";
         QTest::newRow("each file in its own encoding") << "mixed";
     }
 
-    void import_replacesTheWholeSet() {
+    void importReplacesTheWholeSet() {
         QFETCH(QString, encoding);
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString source = scratch->filePath(QStringLiteral("source"));
@@ -88,7 +88,7 @@ private Q_SLOTS:
     }
 
     // DEST stands for the destination, OUT for a folder beside it that nothing may write.
-    void hostileDestination_keepsEveryWriteInside_data() {
+    void hostileDestinationKeepsEveryWriteInside_data() {
         QTest::addColumn<QString>("plant");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outcome");
@@ -138,7 +138,7 @@ private Q_SLOTS:
                                   "to; nothing was changed")};
     }
 
-    void hostileDestination_keepsEveryWriteInside() {
+    void hostileDestinationKeepsEveryWriteInside() {
         QFETCH(QString, plant);
         QFETCH(int, exitCode);
         QFETCH(QString, outcome);
@@ -210,7 +210,7 @@ private Q_SLOTS:
 
     // A .import-commit this tool did not leave. The check, --import and --update-manifest say the same of
     // it, tell what to do, and change nothing.
-    void foreignCommitFolder_isRefusedAlikeByEveryRun_data() {
+    void foreignCommitFolderIsRefusedAlikeByEveryRun_data() {
         QTest::addColumn<QByteArray>("list"); // what .names holds; "(folder)" and "(none)" for those
         QTest::addColumn<QString>("finding");
         QTest::newRow("a list naming a file outside")
@@ -236,7 +236,7 @@ private Q_SLOTS:
             << QByteArray("(folder)") << QStringLiteral("its list .names is a folder");
     }
 
-    void foreignCommitFolder_isRefusedAlikeByEveryRun() {
+    void foreignCommitFolderIsRefusedAlikeByEveryRun() {
         QFETCH(QByteArray, list);
         QFETCH(QString, finding);
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
@@ -279,7 +279,7 @@ private Q_SLOTS:
     }
 
     // One that this tool did leave, stopped after its one step: read as the new set, and moved in.
-    void stoppedImport_isCheckedAsTheNewSetAndMovedIn() {
+    void stoppedImportIsCheckedAsTheNewSetAndMovedIn() {
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString data = scratch->filePath(QStringLiteral("data"));
         const QString commit = data + QStringLiteral("/.import-commit");
@@ -300,14 +300,14 @@ private Q_SLOTS:
         QCOMPARE(Leftovers(data), QStringList());
     }
 
-    void secondImport_isRefusedAtOnce_data() {
+    void secondImportIsRefusedAtOnce_data() {
         QTest::addColumn<bool>("exclusive");
         QTest::newRow("while another import changes the folder") << true;
         QTest::newRow("while a build reads the folder") << false;
     }
 
     // The lock stays held until the import has finished: an import that waited for it would never finish.
-    void secondImport_isRefusedAtOnce() {
+    void secondImportIsRefusedAtOnce() {
         QFETCH(bool, exclusive);
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString source = scratch->filePath(QStringLiteral("source"));
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("old"));
     }
 
-    void twoImportsAtOnce_leaveOneWholeSet() {
+    void twoImportsAtOnceLeaveOneWholeSet() {
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString data = scratch->filePath(QStringLiteral("data"));
         const QString sources[2] = {scratch->filePath(QStringLiteral("old")),
@@ -368,7 +368,7 @@ private Q_SLOTS:
         qInfo("20 rounds of two imports at once: %d refused by the lock", refused);
     }
 
-    void build_refusesASetItsManifestDoesNotName_data() {
+    void buildRefusesASetItsManifestDoesNotName_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QStringList>("report"); // DATA stands for the copy
         QTest::addColumn<bool>("checkerToo"); // a folder without a manifest is a source folder to the checker
@@ -407,7 +407,7 @@ private Q_SLOTS:
             << true;
     }
 
-    void build_refusesASetItsManifestDoesNotName() {
+    void buildRefusesASetItsManifestDoesNotName() {
         QFETCH(QString, fault);
         QFETCH(QStringList, report);
         QFETCH(bool, checkerToo);
@@ -463,7 +463,7 @@ private Q_SLOTS:
         }
     }
 
-    void updateManifest_afterAHandEdit_letsTheBuildTakeIt() {
+    void updateManifestAfterAHandEditLetsTheBuildTakeIt() {
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString data = scratch->filePath(QStringLiteral("data"));
         const QString generated = scratch->filePath(QStringLiteral("generated"));
@@ -493,7 +493,7 @@ private Q_SLOTS:
     }
 
     // A manifest is no use for a file the build would refuse.
-    void updateManifest_ofAFileThatBreaksARule_writesNothing() {
+    void updateManifestOfAFileThatBreaksARuleWritesNothing() {
         const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
         const QString data = scratch->filePath(QStringLiteral("data"));
         QVERIFY(WriteSet(data, old_, false, true));

@@ -9,7 +9,7 @@ class ManifestTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void manifest_namesEachFileWithItsPublishedDigest() {
+    void manifestNamesEachFileWithItsPublishedDigest() {
         const std::vector<std::string> entries{
             "", "abc", "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq", std::string(1000000, 'a'),
             "abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqrlmnopqrs"

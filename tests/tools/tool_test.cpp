@@ -47,14 +47,14 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 holds %2 entry files, not 382").arg(kDataDir).arg(files)));
     }
 
-    void shippedCatalogue_passesWithStrictFigures() {
+    void shippedCataloguePassesWithStrictFigures() {
         const Checked run = Check({QStringLiteral("--strict-figures"), kDataDir});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY2(!run.output.contains(kMark), qPrintable(run.output));
         QVERIFY(run.output.contains(QStringLiteral("0 rule violations in 0 files, 0 figure differences")));
     }
 
-    void brokenCopy_namesFileAndRule_data() {
+    void brokenCopyNamesFileAndRule_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("rule");
@@ -73,7 +73,7 @@ private Q_SLOTS:
                                                     << "bom" << 1;
     }
 
-    void brokenCopy_namesFileAndRule() {
+    void brokenCopyNamesFileAndRule() {
         QFETCH(int, entry);
         QFETCH(QString, fault);
         QFETCH(QString, rule);
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QVERIFY2(run.output.contains(QStringLiteral("1 rule violation in 1 file,")), qPrintable(run.output));
     }
 
-    void hostileFile_isReportedBriefly_data() {
+    void hostileFileIsReportedBriefly_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("kind");       // what the file is: bytes, folder, fifo, link or sparse
         QTest::addColumn<QByteArray>("content"); // the bytes, the link's target, the sparse file's size
@@ -185,7 +185,7 @@ private Q_SLOTS:
     }
 
     // Whatever stands in the folder, the checker finishes, names the file and says a few lines about it.
-    void hostileFile_isReportedBriefly() {
+    void hostileFileIsReportedBriefly() {
         QFETCH(int, entry);
         QFETCH(QString, kind);
         QFETCH(QByteArray, content);
@@ -222,7 +222,7 @@ private Q_SLOTS:
                  qPrintable(run.output.right(300)));
     }
 
-    void doubleDash_endsTheOptions() {
+    void doubleDashEndsTheOptions() {
         QTemporaryDir dir;
         QVERIFY(CopyCatalogue(dir.filePath(QStringLiteral("-x")), false));
         QCOMPARE(Check({QStringLiteral("-x")}, dir.path()).exitCode, 2);
@@ -231,7 +231,7 @@ private Q_SLOTS:
     }
 
     // Folders named like options, in a scratch folder: "catalogue" and "--help" hold copies of the catalogue.
-    void optionValue_isNeverAnOption_data() {
+    void optionValueIsNeverAnOption_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("importedInto"); // a folder that must then hold the 382 files, or none
@@ -260,7 +260,7 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("--fast"), QStringLiteral("--help")} << 2 << QString() << false;
     }
 
-    void optionValue_isNeverAnOption() {
+    void optionValueIsNeverAnOption() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, importedInto);
@@ -280,7 +280,7 @@ private Q_SLOTS:
         }
     }
 
-    void encoding_choosesHowFilesAreRead_data() {
+    void encodingChoosesHowFilesAreRead_data() {
         QTest::addColumn<bool>("cp932Copy");
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<int>("exitCode");
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QTest::newRow("code page 932 copy read as UTF-8") << true << "utf-8" << 1;
     }
 
-    void encoding_choosesHowFilesAreRead() {
+    void encodingChoosesHowFilesAreRead() {
         QFETCH(bool, cp932Copy);
         QFETCH(QString, encoding);
         QFETCH(int, exitCode);
@@ -304,7 +304,7 @@ private Q_SLOTS:
                      qPrintable(run.output));
     }
 
-    void import_writesTheShippedBytesBack() {
+    void importWritesTheShippedBytesBack() {
         QTemporaryDir dir;
         const QString source = dir.filePath(QStringLiteral("cp932"));
         const QString out = dir.filePath(QStringLiteral("out"));
@@ -325,7 +325,7 @@ private Q_SLOTS:
                      qPrintable(FileName(n)));
     }
 
-    void import_ofABrokenFolder_writesNothing() {
+    void importOfABrokenFolderWritesNothing() {
         QTemporaryDir dir;
         const QString source = dir.filePath(QStringLiteral("cp932"));
         const QString out = dir.filePath(QStringLiteral("out"));
@@ -341,7 +341,7 @@ private Q_SLOTS:
         QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
     }
 
-    void badUsage_exitsWithTwo_data() {
+    void badUsageExitsWithTwo_data() {
         QTest::addColumn<QStringList>("arguments");
         const QString folder = kDataDir;
         QTest::newRow("no folder") << QStringList{};
@@ -358,7 +358,7 @@ private Q_SLOTS:
         QTest::newRow("folder that does not exist") << QStringList{folder + QStringLiteral("/none")};
     }
 
-    void badUsage_exitsWithTwo() {
+    void badUsageExitsWithTwo() {
         QFETCH(QStringList, arguments);
         const Checked run = Check(arguments);
         QVERIFY2(run.exitCode == 2, qPrintable(run.output));
