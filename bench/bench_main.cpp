@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // aoba-bench: prints how fast and how big the program is, each figure beside a baseline measured in the
 // same run on the same machine, pair by pair in turn, with their ratio and the target. It asserts nothing:
-// shared machines are too noisy. Run it under a session bus (tools/bench.sh does), or every Qt program it
+// shared machines are too noisy. Run it under a session bus (scripts/bench.sh does), or every Qt program it
 // starts forks dbus-launch first.
 //   aoba-bench [--runs N]                         all measurements, N pairs each, as a Markdown table
 //   aoba-bench --child first-search|first-labels  (internal) one first showing in a fresh process

@@ -4,7 +4,7 @@
 # quiet one, so they show what a change did where the timings are too noisy to. Start-up counts from exec to
 # the first window painted (the probe ends the program there), each program against the captioned baseline,
 # with the parts that tell them apart; showing again counts only inside CountedShowings.
-# Run by tools/bench.sh under the X server and session bus it starts.
+# Run by scripts/bench.sh under the X server and session bus it starts.
 # Usage: bench/instructions.sh BUILD_DIR SHOWINGS
 set -euo pipefail
 build=$1

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# What only the Windows build needs. A build made on Linux (the cross toolchain in tools/windows/) runs its
+# What only the Windows build needs. A build made on Linux (the cross toolchain in scripts/windows/) runs its
 # Windows programs under Wine: the catalogue compiler at build time, the tests under CTest.
 if(NOT WIN32)
   return()

@@ -2,7 +2,8 @@
 // The issue labels' font is condensed just enough for the widest caption, at most to half: to the box's share
 // of the widest caption, then narrower while a caption still does not fit. The stretches below were found by
 // advancing every caption "[001]" … "[380]" in each font, through Linux's font engine, in fonts whose digits
-// differ in width and in fonts whose digits are all alike; tools/packages.sh installs every font named here.
+// differ in width and in fonts whose digits are all alike; scripts/packages.sh installs every font named
+// here.
 #include "resultswindow/issue_label.h"
 #include "tests/support/widget_test_support.h"
 
@@ -49,7 +50,7 @@ private Q_SLOTS:
         QFETCH(int, width);
         QFETCH(int, stretch);
         QVERIFY2(QFontDatabase::hasFamily(font.family()) || !QFont::substitutes(font.family()).isEmpty(),
-                 qPrintable(font.family() + QStringLiteral(" is not installed: run tools/packages.sh")));
+                 qPrintable(font.family() + QStringLiteral(" is not installed: run scripts/packages.sh")));
         const QFont chosen = aoba::CaptionFont(font, width);
         QCOMPARE(chosen.stretch(), stretch);
         QCOMPARE(chosen.family(), font.family());

@@ -3,8 +3,8 @@
 // built tools on them, and reading a copy of data/ the way the build must see it, worked out here on its own.
 #pragma once
 
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/utf8.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/utf8.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "catalogue/entry_check/cp932.h"
 #include "tools/checker/figures.h"
-#include "tools/entry_check/cp932.h"
 
 #include <QTest>
 

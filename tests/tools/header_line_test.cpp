@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calendar/calendar.h"
-#include "tools/entry_check/header_line.h"
+#include "catalogue/entry_check/header_line.h"
 
 #include <QTest>
 

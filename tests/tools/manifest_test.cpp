@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The manifest reads as sha256sum writes it: the digest in lower-case hexadecimal, two spaces, the file name.
 // The digests are the published test vectors of SHA-256.
-#include "tools/entry_check/manifest.h"
+#include "catalogue/entry_check/manifest.h"
 
 #include <QTest>
 

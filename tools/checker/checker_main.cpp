@@ -4,13 +4,13 @@
 // Exit status: 0 all well, 1 a broken rule (or a figure difference with --strict-figures), a change of
 // data/ that did not take place or a .import-commit in the folder that this tool did not leave, 2 bad usage.
 #include "calendar/calendar.h"
+#include "catalogue/entry_check/catalogue_folder.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/folder_io.h"
+#include "catalogue/entry_check/manifest.h"
+#include "catalogue/entry_check/utf8.h"
 #include "tools/checker/figures.h"
-#include "tools/entry_check/catalogue_folder.h"
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/entry_files.h"
-#include "tools/entry_check/folder_io.h"
-#include "tools/entry_check/manifest.h"
-#include "tools/entry_check/utf8.h"
 
 #include <filesystem>
 #include <iostream>

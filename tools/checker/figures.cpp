@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/checker/figures.h"
 
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/entry_rules.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/entry_rules.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/catalogue_folder.h"
+#include "catalogue/entry_check/catalogue_folder.h"
 
 namespace aoba {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/folder_io.h"
+#include "catalogue/entry_check/folder_io.h"
 
 #include <algorithm>
 #include <random>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/entry_files.h"
+#include "catalogue/entry_check/entry_files.h"
 
-#include "tools/entry_check/catalogue_folder.h"
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/utf8.h"
+#include "catalogue/entry_check/catalogue_folder.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/utf8.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/entry_rules.h"
+#include "catalogue/entry_check/entry_rules.h"
 
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/header_line.h"
-#include "tools/entry_check/utf8.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/header_line.h"
+#include "catalogue/entry_check/utf8.h"
 
 #include <cstdio>
 #include <map>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/cp932.h"
+#include "catalogue/entry_check/cp932.h"
 
 #ifdef _WIN32
 #include <windows.h>

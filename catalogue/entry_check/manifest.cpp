@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/manifest.h"
+#include "catalogue/entry_check/manifest.h"
 
 #include "calendar/calendar.h"
-#include "tools/entry_check/catalogue_folder.h"
-#include "tools/entry_check/entry_files.h"
-#include "tools/entry_check/utf8.h"
+#include "catalogue/entry_check/catalogue_folder.h"
+#include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/utf8.h"
 
 #include <QByteArrayView>
 #include <QCryptographicHash>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/header_line.h"
+#include "catalogue/entry_check/header_line.h"
 
 #include "calendar/calendar.h"
 

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Takes docs/windows-main-window.png and docs/windows-results-window.png, the windows' client areas as the
-# Windows build (made by tools/windows.sh) shows them under Wine, on Xvfb with openbox, in the build's Wine
+# Windows build (made by scripts/windows.sh) shows them under Wine, on Xvfb with openbox, in the build's Wine
 # prefix, where the IPA fonts stand in for "ＭＳ Ｐゴシック" and "ＭＳ Ｐ明朝". As a reader would: issue 156 typed
 # and shown, then a search for 号.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 if [ -z "${AOBA_ON_X:-}" ]; then
-    . tools/packages.sh
+    . scripts/packages.sh
     aoba_install_packages imagemagick
     [ -x build-windows/wine.sh ] && [ -f build-windows/aoba-search.exe ] ||
-        { echo "No Windows build: run bash tools/windows.sh first" >&2; exit 1; }
+        { echo "No Windows build: run bash scripts/windows.sh first" >&2; exit 1; }
     AOBA_ON_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0"
 fi
 

@@ -9,7 +9,7 @@
 // first; staging folders are left-overs and are removed.
 #pragma once
 
-#include "tools/entry_check/folder_io.h"
+#include "catalogue/entry_check/folder_io.h"
 
 #include <filesystem>
 #include <string>

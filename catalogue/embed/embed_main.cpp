@@ -5,9 +5,9 @@
 // catalogue without reading or decoding anything at start-up and the search scans it in one pass. Any broken
 // rule fails the build, naming file, line and rule.
 #include "calendar/calendar.h"
-#include "tools/entry_check/cp932.h"
-#include "tools/entry_check/entry_files.h"
-#include "tools/entry_check/manifest.h"
+#include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/manifest.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 # then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tools/packages.sh
+. scripts/packages.sh
 aoba_install_packages
 for preset in ci asan; do
     echo "== $preset build"

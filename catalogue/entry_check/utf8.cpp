@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/entry_check/utf8.h"
+#include "catalogue/entry_check/utf8.h"
 
 #include <QStringView>
 

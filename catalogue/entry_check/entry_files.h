@@ -2,8 +2,8 @@
 // Reading a folder of entry files, 001.txt … 382.txt, in UTF-8 or code page 932.
 #pragma once
 
-#include "tools/entry_check/entry_rules.h"
-#include "tools/entry_check/folder_io.h"
+#include "catalogue/entry_check/entry_rules.h"
+#include "catalogue/entry_check/folder_io.h"
 
 #include <filesystem>
 #include <optional>

@@ -4,7 +4,7 @@
 // that does not match it, so a mixed or damaged set never reaches a reader.
 #pragma once
 
-#include "tools/entry_check/folder_io.h"
+#include "catalogue/entry_check/folder_io.h"
 
 #include <filesystem>
 #include <string>

@@ -10,7 +10,7 @@ aoba_packages="build-essential cmake ninja-build qt6-base-dev fonts-ipafont-goth
   openbox xdotool x11-utils"
 aoba_windows_packages="g++-mingw-w64-x86-64-posix mingw-w64 wine64 nsis"
 
-# Packages named as arguments are installed too: tools/bench.sh asks for the instruction counter.
+# Packages named as arguments are installed too: scripts/bench.sh asks for the instruction counter.
 aoba_install_packages() {
     local missing=""
     for package in $aoba_packages "$@"; do

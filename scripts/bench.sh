@@ -4,10 +4,10 @@
 # session bus of its own, then counts instructions of the same measures with callgrind (bench/instructions.sh),
 # and writes both tables to bench/results.md, with the machine and its load. Without the bus every Qt program
 # would fork dbus-launch --autolaunch at start, some 9 ms that are no part of the program.
-# Usage: bash tools/bench.sh [PAIRS]
+# Usage: bash scripts/bench.sh [PAIRS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tools/packages.sh
+. scripts/packages.sh
 aoba_install_packages valgrind
 cmake --preset default >/dev/null
 cmake --build --preset default --target aoba-bench >/dev/null

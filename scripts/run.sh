@@ -3,7 +3,7 @@
 # Installs what is missing, builds the program and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tools/packages.sh
+. scripts/packages.sh
 aoba_install_packages
 cmake --preset default >/dev/null
 cmake --build --preset default --target aoba-search

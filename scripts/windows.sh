@@ -7,11 +7,11 @@
 #
 # AOBA_WINDOWS_QT names the Qt to build with: a folder, or a .tar.xz archive holding one folder (unpacked
 # into the cache). Without it: ../shared/windows/qt-6.4.2-mingw-w64-x86_64.tar.xz beside the checkout when
-# it is there; otherwise Qt built from Debian's qt6-base source (tools/windows/build-qt.sh, some 20 minutes on
+# it is there; otherwise Qt built from Debian's qt6-base source (scripts/windows/build-qt.sh, some 20 minutes on
 # 2 free cores), kept in ${XDG_CACHE_HOME:-~/.cache}/aoba-search for the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. tools/packages.sh
+. scripts/packages.sh
 
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/aoba-search"
 qt_name=qt-6.4.2-mingw-w64-x86_64
@@ -57,7 +57,7 @@ if [ -z "$qt_source" ]; then
     if [ ! -d "$qt" ]; then
         echo "Building Qt from Debian's source into $qt (some 20 minutes on 2 free cores)"
         mkdir -p "$cache"
-        bash tools/windows/build-qt.sh "$qt"
+        bash scripts/windows/build-qt.sh "$qt"
         qt_step="Qt: built from Debian's source"
     else
         qt_step="Qt: built before, from the cache"
