@@ -45,6 +45,7 @@ unpacked() {
 
 echo "== packages"
 aoba_install_packages $aoba_windows_packages
+aoba_japanese_locale
 done_step "install missing packages"
 
 echo "== Qt for MinGW-w64"
