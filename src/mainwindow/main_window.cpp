@@ -100,9 +100,11 @@ NumberCombo* Combo(QWidget* parent, const char* name, const texts::Control& text
 
 } // namespace
 
+// The layout is fixed, so the border is too: Windows gives a fixed size a sizing border unless asked not to.
 MainWindow::MainWindow(Feedback& feedback, Foreground& foreground, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
     , feedback_(feedback)
     , foreground_(foreground) {
     setObjectName(QStringLiteral("Form1"));

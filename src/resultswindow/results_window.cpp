@@ -35,7 +35,7 @@ int Row(int issue) {
 
 ResultsWindow::ResultsWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(texts::kForm2.caption.toString());
     setAccessibleDescription(texts::kForm2.description.toString());

@@ -26,6 +26,7 @@ struct TitleBar {
     bool minimise = false;
     bool maximise = false;
     bool close = false;
+    bool sizingBorder = false;
 };
 
 TitleBar TitleBarOf(const QWidget& window) {
@@ -34,7 +35,7 @@ TitleBar TitleBarOf(const QWidget& window) {
     wchar_t title[256] = {};
     GetWindowTextW(handle, title, 256);
     return {QString::fromWCharArray(title), (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0,
-            (style & WS_SYSMENU) != 0};
+            (style & WS_SYSMENU) != 0, (style & WS_THICKFRAME) != 0};
 }
 
 } // namespace
@@ -62,6 +63,7 @@ private Q_SLOTS:
         const TitleBar main = TitleBarOf(*window_);
         QCOMPARE(main.title, expected::kMainTitle);
         QVERIFY2(main.minimise && main.close && !main.maximise, "Form1: minimise and close, no maximise");
+        QVERIFY2(!main.sizingBorder, "Form1: a fixed border, not one that resizes");
 
         Control<QLineEdit>(*window_, "Text2")->setText(QStringLiteral("号"));
         Click(*window_, "Command7");
@@ -70,6 +72,7 @@ private Q_SLOTS:
         const TitleBar form2 = TitleBarOf(*results);
         QCOMPARE(form2.title, expected::kResultsTitle);
         QVERIFY2(form2.close && !form2.minimise && !form2.maximise, "Form2: close only");
+        QVERIFY2(!form2.sizingBorder, "Form2: a fixed border, not one that resizes");
     }
 
     // Japanese Windows has both fonts; they are asked for by name and used as they are.
