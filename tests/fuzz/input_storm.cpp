@@ -175,23 +175,7 @@ private:
     }
 
     void EditingKey(QWidget* field) {
-        static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {{Qt::Key_Backspace, {}},
-                                                                          {Qt::Key_Delete, {}},
-                                                                          {Qt::Key_Left, {}},
-                                                                          {Qt::Key_Right, Qt::ShiftModifier},
-                                                                          {Qt::Key_Home, {}},
-                                                                          {Qt::Key_End, Qt::ShiftModifier},
-                                                                          {Qt::Key_Up, {}},
-                                                                          {Qt::Key_Down, {}},
-                                                                          {Qt::Key_PageDown, {}},
-                                                                          {Qt::Key_Return, {}},
-                                                                          {Qt::Key_Escape, {}},
-                                                                          {Qt::Key_A, Qt::ControlModifier},
-                                                                          {Qt::Key_C, Qt::ControlModifier},
-                                                                          {Qt::Key_X, Qt::ControlModifier},
-                                                                          {Qt::Key_Z, Qt::ControlModifier},
-                                                                          {Qt::Key_Y, Qt::ControlModifier}};
-        const auto [key, modifiers] = kKeys[Below(rng_, std::size(kKeys))];
+        const auto [key, modifiers] = kEditingKeys[Below(rng_, std::size(kEditingKeys))];
         field->setFocus();
         QTest::keyClick(field, key, modifiers);
     }

@@ -118,22 +118,7 @@ private:
             return expect;
         }
         case 3: { // an editing key; Enter in the search field searches
-            static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
-                {Qt::Key_Backspace, {}},
-                {Qt::Key_Delete, {}},
-                {Qt::Key_Left, {}},
-                {Qt::Key_Right, {}},
-                {Qt::Key_Up, {}},
-                {Qt::Key_Down, {}},
-                {Qt::Key_Return, {}},
-                {Qt::Key_Enter, {}},
-                {Qt::Key_Escape, {}},
-                {Qt::Key_A, Qt::ControlModifier},
-                {Qt::Key_C, Qt::ControlModifier},
-                {Qt::Key_V, Qt::ControlModifier},
-                {Qt::Key_X, Qt::ControlModifier},
-                {Qt::Key_Z, Qt::ControlModifier}};
-            const auto [key, modifiers] = kKeys[Below(rng_, std::size(kKeys))];
+            const auto [key, modifiers] = kEditingKeys[Below(rng_, std::size(kEditingKeys))];
             description = QStringLiteral("key %1/%2 in %3")
                               .arg(int{key}, 0, 16)
                               .arg(modifiers.toInt())

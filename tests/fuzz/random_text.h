@@ -6,12 +6,14 @@
 #include "core/entry_store.h"
 
 #include <QStringView>
+#include <QtCore/qnamespace.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace random_text {
 
@@ -120,6 +122,28 @@ inline std::u16string Piece(Rng& rng) {
     default: return Number(rng);
     }
 }
+
+// The keys that edit a field or act on it, rather than type into it: moving, selecting, deleting, undo and
+// redo, the clipboard, Enter and Escape.
+inline constexpr std::pair<Qt::Key, Qt::KeyboardModifiers> kEditingKeys[] = {
+    {Qt::Key_Backspace, {}},
+    {Qt::Key_Delete, {}},
+    {Qt::Key_Left, {}},
+    {Qt::Key_Right, Qt::ShiftModifier},
+    {Qt::Key_Home, {}},
+    {Qt::Key_End, Qt::ShiftModifier},
+    {Qt::Key_Up, {}},
+    {Qt::Key_Down, {}},
+    {Qt::Key_PageDown, {}},
+    {Qt::Key_Return, {}},
+    {Qt::Key_Enter, {}},
+    {Qt::Key_Escape, {}},
+    {Qt::Key_A, Qt::ControlModifier},
+    {Qt::Key_C, Qt::ControlModifier},
+    {Qt::Key_V, Qt::ControlModifier},
+    {Qt::Key_X, Qt::ControlModifier},
+    {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Y, Qt::ControlModifier}};
 
 // Up to five pieces of any kind, possibly none.
 inline std::u16string Text(Rng& rng) {
