@@ -76,6 +76,7 @@ private Q_SLOTS:
         row("sign after digits", QStringLiteral("5-"), kRefused, kRefused, kRefused);
         row("two signs", QStringLiteral("+-5"), kRefused, kRefused, kRefused);
         row("space inside", QStringLiteral("5 6"), kRefused, kRefused, kRefused);
+        row("a tab is no space", QStringLiteral("\t5"), kRefused, kRefused, kRefused);
         row("two points", QStringLiteral("1.2.3"), kRefused, kRefused, kRefused);
         row("thousands separator", QStringLiteral("1,000"), kRefused, kRefused, kRefused);
         row("exponent", QStringLiteral("1e5"), kRefused, kRefused, kRefused);
