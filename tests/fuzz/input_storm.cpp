@@ -32,15 +32,6 @@ using namespace random_text;
 
 namespace {
 
-QString Q(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::uint64_t Setting(const char* name, std::uint64_t fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
-}
-
 // Says nothing and never blocks: the storm is about memory, not about what the program says.
 class QuietFeedback final : public aoba::Feedback {
 public:

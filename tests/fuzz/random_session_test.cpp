@@ -33,10 +33,6 @@ using aoba::ResultsWindow;
 
 namespace {
 
-QString Q(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString FieldText(QWidget* field) {
     if (auto* combo = qobject_cast<QComboBox*>(field))
         return combo->currentText();
@@ -320,11 +316,6 @@ private:
     std::bitset<aoba::kLastIssue> visible_;
     QString header_;
 };
-
-std::uint64_t Setting(const char* name, std::uint64_t fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
-}
 
 } // namespace
 

@@ -5,6 +5,8 @@
 
 #include "core/entry_store.h"
 
+#include <QByteArray>
+#include <QString>
 #include <QStringView>
 #include <QtCore/qnamespace.h>
 
@@ -18,6 +20,16 @@
 namespace random_text {
 
 using Rng = std::mt19937_64;
+
+// A setting from the environment (decimal, or hexadecimal with 0x), or the fallback.
+inline std::uint64_t Setting(const char* name, std::uint64_t fallback) {
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
+}
+
+inline QString Q(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 inline std::size_t Below(Rng& rng, std::size_t n) {
     return static_cast<std::size_t>(rng() % n);
