@@ -67,7 +67,8 @@ private Q_SLOTS:
         QTest::newRow("empty year reads as 1000") << 1000.0F << 9 << kOutOfPeriod;
         QTest::newRow("empty month reads as 100000") << 85.0F << 100000 << kOutOfPeriod;
         QTest::newRow("both empty") << 1000.0F << 100000 << kOutOfPeriod;
-        QTest::newRow("a tie rounds to even") << 85.375F << 5 << Issue(154);
+        QTest::newRow("a tie rounds down to even") << 85.375F << 5 << Issue(154);
+        QTest::newRow("a tie rounds up to even") << 85.125F << 5 << Issue(152);
         QTest::newRow("huge year") << 3.0e38F << 1 << kOutOfPeriod;
         QTest::newRow("huge negative year") << -3.0e38F << 1 << kOutOfPeriod;
         QTest::newRow("infinite year") << std::numeric_limits<float>::infinity() << 1 << kOutOfPeriod;
