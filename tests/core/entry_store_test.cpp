@@ -9,11 +9,6 @@ using aoba::EntryText;
 
 namespace {
 
-QString Header(int n) {
-    const QStringView text = EntryText(n);
-    return text.left(text.indexOf(u"\r\n")).toString();
-}
-
 int Lines(int n) {
     return static_cast<int>(EntryText(n).count(u"\r\n"));
 }
@@ -90,19 +85,6 @@ private Q_SLOTS:
             QCOMPARE(text.count(u"\r\n"), text.count(u'\r'));
             QVERIFY(!text.contains(u'\t'));
         }
-    }
-
-    // The header of each regular issue names the month the calendar looks up to that issue.
-    void headersAgreeWithTheCalendar() {
-        for (int n = aoba::kFirstIssue; n <= aoba::kLastIssue; ++n) {
-            const aoba::PublicationMonth when = aoba::MonthOfEntry(n);
-            const aoba::MonthLookup lookup =
-                aoba::IssueForMonth(static_cast<float>(when.year % 100), when.month);
-            QCOMPARE(lookup.kind, aoba::MonthLookup::Kind::Issue);
-            QCOMPARE(lookup.issue, n == aoba::kSupplementIssue ? 54 : n);
-            QVERIFY2(Header(n).startsWith(QString::number(when.year)), qPrintable(Header(n)));
-        }
-        QCOMPARE(Header(55).left(8), Header(54).left(8));
     }
 };
 

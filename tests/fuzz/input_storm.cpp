@@ -32,15 +32,6 @@ using namespace random_text;
 
 namespace {
 
-QString Q(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::uint64_t Setting(const char* name, std::uint64_t fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
-}
-
 // Says nothing and never blocks: the storm is about memory, not about what the program says.
 class QuietFeedback final : public aoba::Feedback {
 public:
@@ -175,23 +166,7 @@ private:
     }
 
     void EditingKey(QWidget* field) {
-        static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {{Qt::Key_Backspace, {}},
-                                                                          {Qt::Key_Delete, {}},
-                                                                          {Qt::Key_Left, {}},
-                                                                          {Qt::Key_Right, Qt::ShiftModifier},
-                                                                          {Qt::Key_Home, {}},
-                                                                          {Qt::Key_End, Qt::ShiftModifier},
-                                                                          {Qt::Key_Up, {}},
-                                                                          {Qt::Key_Down, {}},
-                                                                          {Qt::Key_PageDown, {}},
-                                                                          {Qt::Key_Return, {}},
-                                                                          {Qt::Key_Escape, {}},
-                                                                          {Qt::Key_A, Qt::ControlModifier},
-                                                                          {Qt::Key_C, Qt::ControlModifier},
-                                                                          {Qt::Key_X, Qt::ControlModifier},
-                                                                          {Qt::Key_Z, Qt::ControlModifier},
-                                                                          {Qt::Key_Y, Qt::ControlModifier}};
-        const auto [key, modifiers] = kKeys[Below(rng_, std::size(kKeys))];
+        const auto [key, modifiers] = kEditingKeys[Below(rng_, std::size(kEditingKeys))];
         field->setFocus();
         QTest::keyClick(field, key, modifiers);
     }

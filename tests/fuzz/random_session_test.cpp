@@ -33,10 +33,6 @@ using aoba::ResultsWindow;
 
 namespace {
 
-QString Q(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString FieldText(QWidget* field) {
     if (auto* combo = qobject_cast<QComboBox*>(field))
         return combo->currentText();
@@ -49,6 +45,7 @@ struct Expect {
     std::optional<int> shows = std::nullopt;
     QWidget* filtered = nullptr; // a numeric field typed into: no refused character may reach it
     qsizetype refusedBefore = 0;
+    bool anyIssue = false; // unless refused, some regular issue may be shown
 };
 
 qsizetype Refused(const QString& text) {
@@ -87,11 +84,13 @@ public:
             std::any_of(said.begin(), said.end(), [](const QString& s) { return s.startsWith(u"warn"); });
         if (expect.shows && !refused && shown != EntryAsShown(*expect.shows))
             return QStringLiteral("entry %1 was not shown").arg(*expect.shows);
-        if ((refused || !expect.shows) && shown != shownBefore)
+        if (expect.anyIssue && !refused && (shownTexts_.value(shown) < 1 || shownTexts_.value(shown) > 380))
+            return QStringLiteral("the contents pane holds no regular issue");
+        if ((refused || !(expect.shows || expect.anyIssue)) && shown != shownBefore)
             return QStringLiteral("the contents pane changed");
         if (expect.filtered && Refused(FieldText(expect.filtered)) > expect.refusedBefore)
             return QStringLiteral("a refused character reached ") + expect.filtered->objectName();
-        if (reader_model::MonthNeedsCorrection(FieldText(fields_[2])))
+        if (!reader_model::MonthFieldFits(FieldText(fields_[2])))
             return QStringLiteral("the month field holds ") + FieldText(fields_[2]);
         return CheckResults();
     }
@@ -118,22 +117,7 @@ private:
             return expect;
         }
         case 3: { // an editing key; Enter in the search field searches
-            static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
-                {Qt::Key_Backspace, {}},
-                {Qt::Key_Delete, {}},
-                {Qt::Key_Left, {}},
-                {Qt::Key_Right, {}},
-                {Qt::Key_Up, {}},
-                {Qt::Key_Down, {}},
-                {Qt::Key_Return, {}},
-                {Qt::Key_Enter, {}},
-                {Qt::Key_Escape, {}},
-                {Qt::Key_A, Qt::ControlModifier},
-                {Qt::Key_C, Qt::ControlModifier},
-                {Qt::Key_V, Qt::ControlModifier},
-                {Qt::Key_X, Qt::ControlModifier},
-                {Qt::Key_Z, Qt::ControlModifier}};
-            const auto [key, modifiers] = kKeys[Below(rng_, std::size(kKeys))];
+            const auto [key, modifiers] = kEditingKeys[Below(rng_, std::size(kEditingKeys))];
             description = QStringLiteral("key %1/%2 in %3")
                               .arg(int{key}, 0, 16)
                               .arg(modifiers.toInt())
@@ -236,12 +220,16 @@ private:
             return issue ? Expect{{}, issue} : Expect{warn(expected::kIssueNumberOutOfRange)};
         }
         if (button == u"Command2") {
-            using Outcome = reader_model::MonthOutcome;
-            const Outcome outcome = reader_model::IssueOfMonth(yearText, monthText);
-            switch (outcome.kind) {
-            case Outcome::Issue: return {{}, outcome.issue};
-            case Outcome::NotPublished: return {warn(expected::kNotPublished)};
-            case Outcome::OutOfPeriod: return {warn(expected::kOutOfPeriod)};
+            using Kind = aoba::MonthLookup::Kind;
+            const std::optional<aoba::MonthLookup> outcome = reader_model::IssueOfMonth(yearText, monthText);
+            if (!outcome) {
+                ++tally_[QStringLiteral("Command2 beyond the model")];
+                return {warn(expected::kNotPublished) + warn(expected::kOutOfPeriod), {}, nullptr, 0, true};
+            }
+            switch (outcome->kind) {
+            case Kind::Issue: return {{}, outcome->issue};
+            case Kind::NotPublished: return {warn(expected::kNotPublished)};
+            case Kind::OutOfPeriod: return {warn(expected::kOutOfPeriod)};
             }
         }
         if (button == u"Command12") {
@@ -328,11 +316,6 @@ private:
     std::bitset<aoba::kLastIssue> visible_;
     QString header_;
 };
-
-std::uint64_t Setting(const char* name, std::uint64_t fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
-}
 
 } // namespace
 

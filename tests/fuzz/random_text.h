@@ -5,17 +5,31 @@
 
 #include "core/entry_store.h"
 
+#include <QByteArray>
+#include <QString>
 #include <QStringView>
+#include <QtCore/qnamespace.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace random_text {
 
 using Rng = std::mt19937_64;
+
+// A setting from the environment (decimal, or hexadecimal with 0x), or the fallback.
+inline std::uint64_t Setting(const char* name, std::uint64_t fallback) {
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? fallback : value.toULongLong(nullptr, 0);
+}
+
+inline QString Q(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 inline std::size_t Below(Rng& rng, std::size_t n) {
     return static_cast<std::size_t>(rng() % n);
@@ -120,6 +134,28 @@ inline std::u16string Piece(Rng& rng) {
     default: return Number(rng);
     }
 }
+
+// The keys that edit a field or act on it, rather than type into it: moving, selecting, deleting, undo and
+// redo, the clipboard, Enter and Escape.
+inline constexpr std::pair<Qt::Key, Qt::KeyboardModifiers> kEditingKeys[] = {
+    {Qt::Key_Backspace, {}},
+    {Qt::Key_Delete, {}},
+    {Qt::Key_Left, {}},
+    {Qt::Key_Right, Qt::ShiftModifier},
+    {Qt::Key_Home, {}},
+    {Qt::Key_End, Qt::ShiftModifier},
+    {Qt::Key_Up, {}},
+    {Qt::Key_Down, {}},
+    {Qt::Key_PageDown, {}},
+    {Qt::Key_Return, {}},
+    {Qt::Key_Enter, {}},
+    {Qt::Key_Escape, {}},
+    {Qt::Key_A, Qt::ControlModifier},
+    {Qt::Key_C, Qt::ControlModifier},
+    {Qt::Key_V, Qt::ControlModifier},
+    {Qt::Key_X, Qt::ControlModifier},
+    {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Y, Qt::ControlModifier}};
 
 // Up to five pieces of any kind, possibly none.
 inline std::u16string Text(Rng& rng) {

@@ -64,6 +64,10 @@ private Q_SLOTS:
             << Face::Gothic << QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")}
             << QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")}
             << QStringLiteral("IPAexGothic");
+        QTest::newRow("the proportional Mincho before the IPAex one")
+            << Face::Mincho << QStringList{QStringLiteral("IPAexMincho"), QStringLiteral("IPAPMincho")}
+            << QStringList{QStringLiteral("IPAexMincho"), QStringLiteral("IPAPMincho")}
+            << QStringLiteral("IPAPMincho");
         QTest::newRow("no Mincho: a proportional Gothic before a fixed-pitch one")
             << Face::Mincho << QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")}
             << QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")}

@@ -4,13 +4,13 @@
 // issue a number or a month names, and which issues hold a string.
 #pragma once
 
+#include "calendar/calendar.h"
 #include "core/entry_store.h"
 
 #include <QRegularExpression>
 #include <QString>
 
 #include <cerrno>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -25,100 +25,87 @@ inline bool KeyAccepted(QChar c) {
     return c == u'\b' || (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
 }
 
-// Digits of either width, at most one sign in front and one point, spaces of either width around.
-inline std::optional<double> Number(const QString& text) {
-    static const QRegularExpression kForm(
-        QStringLiteral("^[ \u3000]*[+\\-＋－]?[0-9０-９]*(?:[.．][0-9０-９]*)?[ \u3000]*$"));
-    static const QRegularExpression kDigit(QStringLiteral("[0-9０-９]"));
-    if (!kForm.match(text).hasMatch() || !text.contains(kDigit))
+// Digits of either width, at most one sign in front and one point, spaces of either width around; any other
+// text is no number. Where the value leaves a double's range it is no number either, and beyondDouble says
+// so: a reader may refuse such a text or read it as some finite value.
+inline std::optional<double> Number(QStringView text, bool* beyondDouble = nullptr) {
+    static const QRegularExpression kForm(QStringLiteral(
+        "\\A[ \u3000]*[+\\-＋－]?(?:[0-9０-９]+(?:[.．][0-9０-９]*)?|[.．][0-9０-９]+)[ \u3000]*\\z"));
+    if (beyondDouble)
+        *beyondDouble = false;
+    if (!kForm.match(text).hasMatch())
         return std::nullopt;
     std::string ascii;
     for (QChar c : text) {
-        const char16_t u = c.unicode();
+        char16_t u = c.unicode();
         if (u == u' ' || u == u'\u3000')
             continue;
-        if (u >= u'０' && u <= u'９')
-            ascii += static_cast<char>('0' + (u - u'０'));
-        else if (u == u'＋')
-            ascii += '+';
-        else if (u == u'－')
-            ascii += '-';
-        else if (u == u'．')
-            ascii += '.';
-        else
-            ascii += static_cast<char>(u);
+        if (u >= u'！' && u <= u'～')
+            u = static_cast<char16_t>(u - (u'！' - u'!')); // the full-width forms sit at a fixed distance
+        ascii += static_cast<char>(u);
     }
     errno = 0;
     const double value = std::strtod(ascii.c_str(), nullptr);
-    if (errno == ERANGE)
+    if (errno == ERANGE) {
+        if (beyondDouble)
+            *beyondDouble = true;
         return std::nullopt;
+    }
     return value;
 }
 
 // Rounded to the nearest whole number, ties to the even one (the default rounding mode), within 32 bits.
-inline std::optional<std::int32_t> Whole(const QString& text) {
+inline std::optional<std::int32_t> Whole(QStringView text) {
     const std::optional<double> number = Number(text);
     if (!number)
         return std::nullopt;
     const double rounded = std::nearbyint(*number);
-    if (rounded < INT32_MIN || rounded > INT32_MAX)
+    if (rounded < -2147483648.0 || rounded > 2147483647.0)
         return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }
 
-// The issue a number field names, 1..380, or none.
-inline std::optional<int> IssueOfNumber(const QString& text) {
-    const std::optional<std::int32_t> n = text.isEmpty() ? 0 : Whole(text);
+// The regular issue (1..380) a number field names, if any.
+inline std::optional<int> IssueOfNumber(QStringView text) {
+    const std::optional<std::int32_t> n = Whole(text);
     if (!n || *n < 1 || *n > 380)
         return std::nullopt;
     return *n;
 }
 
-// A month field that names a month above 12, or no number at all, must have been corrected.
-inline bool MonthNeedsCorrection(const QString& text) {
+// What the month field may hold after any change: nothing at all, which the reader may leave there, or a
+// number no later than December (0, the December before, and what lies below it stay as typed).
+inline bool MonthFieldFits(QStringView text) {
     if (text.isEmpty())
-        return false;
+        return true;
     const std::optional<std::int32_t> month = Whole(text);
-    return !month || *month > 12;
+    return month && *month <= 12;
 }
 
-struct MonthOutcome {
-    enum Kind { Issue, NotPublished, OutOfPeriod } kind;
-    int issue = 0;
-};
-
-// The issue of a two-digit year and a month: three issues in 1972, issue = month in 1973 after a gap, then
-// one a month from issue 13 in January 1974, one number skipped for the supplement 55 after June 1977, and
-// the years 00..04 read as 100..104. Empty fields name no month of the run.
-inline MonthOutcome IssueOfMonth(const QString& yearText, const QString& monthText) {
-    const std::optional<double> yearNumber = yearText.isEmpty() ? 1000.0 : Number(yearText);
-    const std::optional<std::int32_t> month = monthText.isEmpty() ? 100000 : Whole(monthText);
-    if (!yearNumber || std::fabs(*yearNumber) > FLT_MAX || !month)
-        return {MonthOutcome::OutOfPeriod};
-    const float year = static_cast<float>(*yearNumber);
-    if (year == 72.0F) {
-        if (*month >= 9 && *month <= 11)
-            return {MonthOutcome::Issue, *month - 8};
-        return {*month == 12 ? MonthOutcome::NotPublished : MonthOutcome::OutOfPeriod};
-    }
-    if (year == 73.0F) {
-        if (*month < 4)
-            return {MonthOutcome::NotPublished};
-        return *month <= 380 ? MonthOutcome{MonthOutcome::Issue, *month}
-                             : MonthOutcome{MonthOutcome::OutOfPeriod};
-    }
-    // Months since December 1899 count the issues: 74/01 is 74 × 12 + 1 + 325 − 1200 = 14, one too many
-    // before the supplement.
-    double n = std::nearbyint(static_cast<double>(year) * 12.0 + *month + 325.0);
-    if (!std::isfinite(n) || n > INT32_MAX || n < INT32_MIN)
-        return {MonthOutcome::OutOfPeriod};
-    if (n > 380)
-        n -= 1200;
-    if (n < 56)
-        n -= 1;
-    if (n < 1 || n > 380)
-        return {MonthOutcome::OutOfPeriod};
-    return {MonthOutcome::Issue, static_cast<int>(n)};
+// The outcome of a month lookup, counted along the calendar from September 1972: issues 1..3, no issue from
+// December 1972 to March 1973, then one a month from issue 4 in April 1973, the supplement 55 published
+// beside 54 in June 1977, the last, 380, in July 2004. The reader's years 72..99 are 1972..1999, 00..71 and
+// 100 on are 2000 on, and month 0 is December of the year before. An empty field, or one that holds no
+// number, names no month of the run. Nothing is said (an empty optional) of a year that is not a whole
+// number from 0 up, or a month that is not 0..12: what the program makes of those is its own arithmetic.
+inline std::optional<aoba::MonthLookup> IssueOfMonth(QStringView yearText, QStringView monthText) {
+    using Kind = aoba::MonthLookup::Kind;
+    const std::optional<double> year = Number(yearText);
+    const std::optional<std::int32_t> month = Whole(monthText);
+    if (!year || !month)
+        return aoba::MonthLookup{Kind::OutOfPeriod, 0};
+    if (*year < 0 || *year != std::floor(*year) || *month < 0 || *month > 12)
+        return std::nullopt;
+    const double fullYear = *year < 72 ? 2000 + *year : 1900 + *year;
+    const double since = fullYear * 12 + *month - (1972 * 12 + 9);
+    if (since < 0 || since > (2004 * 12 + 7) - (1972 * 12 + 9))
+        return aoba::MonthLookup{Kind::OutOfPeriod, 0};
+    if (since >= 3 && since <= 6)
+        return aoba::MonthLookup{Kind::NotPublished, 0};
+    int issue = static_cast<int>(since < 3 ? since + 1 : since - 3);
+    if (issue >= 55)
+        ++issue;
+    return aoba::MonthLookup{Kind::Issue, issue};
 }
 
 // The regular issues whose entry holds needle, by a plain find.
