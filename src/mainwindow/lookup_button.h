@@ -4,7 +4,6 @@
 
 #include "mainwindow/command_button.h"
 
-#include <QFont>
 #include <QPixmap>
 
 class QPainter;
@@ -12,10 +11,6 @@ class QPainter;
 namespace aoba {
 
 inline constexpr QSize kLookupPictureSize{86, 28};
-
-// The search button's font. The picture's lettering is made from it too: its shapes are scaled to their place
-// whatever their size, and one font loaded at start-up serves both.
-QFont SearchButtonFont();
 
 // Draws the picture with its top-left corner at origin, in logical pixels. It is drawn as vector shapes,
 // so it stays crisp at any device pixel ratio.
