@@ -2,6 +2,7 @@
 #include "resultswindow/issue_label.h"
 
 #include "calendar/calendar.h"
+#include "lookandfeel/accessible.h"
 #include "texts/texts.h"
 
 #include <QAccessibleWidget>
@@ -42,12 +43,6 @@ public:
             static_cast<IssueLabel*>(widget())->Activate();
     }
 };
-
-QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(IssueLabel::staticMetaObject.className()) && object->isWidgetType())
-        return new AccessibleIssueLabel(static_cast<QWidget*>(object));
-    return nullptr;
-}
 
 constexpr int kNarrowest = 50; // per cent: half as wide
 
@@ -106,8 +101,7 @@ IssueLabel::IssueLabel(int issue, QWidget* parent)
     , caption_(texts::IssueCaption(issue)) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
-    Q_UNUSED(factoryInstalled)
+    UseAccessibleInterface<IssueLabel, AccessibleIssueLabel>();
 }
 
 void IssueLabel::Activate() {
