@@ -16,20 +16,21 @@ class QWidget;
 
 namespace aoba {
 
-// How a control looks: its font, its colours and the style that paints it. A caption's face also widens
-// it where its text needs more room than the design gave it (Finish).
+// How a control looks: its font, its colours and the style that paints it (look.h has the fonts, Gothic
+// and Mincho, and the colours). A caption's face also widens it where its text needs more room than the
+// design gave it (Finish).
 enum class Face {
-    Frame,   // a group frame: title in "ＭＳ Ｐゴシック" 9 pt bold, painted flat on the window's green
-    Caption, // a caption on the green in the default font
-    BoldCaption, // a caption on the green in "ＭＳ Ｐゴシック" 9 pt bold
-    Option,      // an option button, a caption on the green in the default font, with a small indicator
+    Frame,       // a group frame painted flat, its title in the Gothic 9 pt bold, its inside the window's
+    Caption,     // a caption on the window's colour in the default font
+    BoldCaption, // a caption on the window's colour in the Gothic 9 pt bold
+    Option,      // an option button, a caption on the window's colour in the default font, a small indicator
     Peach,       // a button painted flat in light peach, the default font
-    Grey,        // a button painted flat in light grey, "ＭＳ Ｐ明朝" 11.25 pt bold
+    Grey,        // a button painted flat in light grey, the Mincho 11.25 pt bold
     Picture,     // a button painted flat, its picture over the face
     Field,       // a text field or combo box in the platform's own colours, the default font
-    Contents,    // the contents pane: the platform's own colours, "ＭＳ Ｐ明朝" 9 pt
+    Contents,    // the contents pane: the platform's own colours, the Mincho 9 pt
     Band,        // white, with no text
-    Header,      // white, "ＭＳ Ｐ明朝" 9 pt
+    Header,      // white, the Mincho 9 pt
     Window,      // the window's own colour and font, nothing of its own
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Colours and fonts shared by the two windows.
+// Colours and fonts shared by the two windows. The form builder (form.h) puts them on the controls, each face
+// its own; the lookup picture paints its two colours itself.
 #pragma once
 
 #include <QColor>
