@@ -70,6 +70,10 @@ QFont DefaultFont() {
     return GothicFont(9, false);
 }
 
+QFont SearchButtonFont() {
+    return MinchoFont(11.25, true);
+}
+
 void ChooseFontFamilies() {
     const QStringList installed = QFontDatabase::families();
     const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);

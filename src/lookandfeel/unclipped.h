@@ -13,8 +13,9 @@ class QWidget;
 
 namespace aoba {
 
-// box, widened to textWidth where room allows: within room, and short of every one of others that starts
-// to the right of box's left edge on box's rows. Never narrower than box.
+// box made wide enough for textWidth pixels of text, as far as there is room: its right edge stays inside
+// room and left of every rectangle of others that shares some of box's rows and starts right of box's left
+// edge. The place and the height are box's, and it is never narrower than box.
 QRect Unclipped(const QRect& box, int textWidth, const QRect& room, const std::vector<QRect>& others);
 
 // Widens a caption (a label or an option button) to its size hint as Unclipped allows, among the other

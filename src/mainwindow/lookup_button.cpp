@@ -16,8 +16,6 @@ namespace aoba {
 
 namespace {
 
-constexpr QColor kOrange{255, 128, 64};
-constexpr QColor kInk{48, 24, 8};
 const QRectF kLettering{7, 6, 72, 14}; // where the lettering sits in the picture
 constexpr qreal kSlant = -0.25;        // leaning forward, as written with a brush
 
@@ -35,10 +33,6 @@ QPainterPath Lettering() {
 }
 
 } // namespace
-
-QFont SearchButtonFont() {
-    return MinchoFont(11.25, true);
-}
 
 void PaintLookupPicture(QPainter& painter, QPointF origin) {
     static const QPainterPath lettering = Lettering();

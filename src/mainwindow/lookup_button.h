@@ -4,7 +4,6 @@
 
 #include "mainwindow/command_button.h"
 
-#include <QFont>
 #include <QPixmap>
 
 class QPainter;
@@ -13,18 +12,15 @@ namespace aoba {
 
 inline constexpr QSize kLookupPictureSize{86, 28};
 
-// The search button's font. The picture's lettering is made from it too: its shapes are scaled to their place
-// whatever their size, and one font loaded at start-up serves both.
-QFont SearchButtonFont();
-
 // Draws the picture with its top-left corner at origin, in logical pixels. It is drawn as vector shapes,
 // so it stays crisp at any device pixel ratio.
 void PaintLookupPicture(QPainter& painter, QPointF origin);
 
-// The picture as PaintLookupPicture draws it at offset (under a pixel each way) on a transparent pixmap one
-// pixel larger than the picture, at the given device pixel ratio. Drawn once for each ratio and offset: the
-// buttons paint it on every update, and drawing it from its shapes costs the start-up most of a millisecond.
-// Only the pictures of the latest ratio are kept.
+// The picture on a transparent pixmap at the given device pixel ratio, one pixel wider and higher than the
+// picture, and drawn into it offset by less than a pixel each way: a button whose picture starts between
+// device pixels paints the pixmap at a whole pixel and the picture still lands where it belongs. Each ratio
+// and offset is drawn once and kept, since the buttons paint it on every update and drawing it from its
+// shapes costs the start-up most of a millisecond; only the pictures of the latest ratio are kept.
 QPixmap LookupPicture(qreal devicePixelRatio, QPointF offset);
 
 class LookupButton final : public CommandButton {

@@ -36,14 +36,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Each returns the controls it made that take the focus, in the order Tab visits them.
-    QWidgetList BuildIssueNumberFrame();
-    QWidgetList BuildMonthFrame();
-    QWidgetList BuildSearchFrame();
-    QWidgetList BuildExtraIssueFrame();
-    QWidget* BuildContentsPane();
-    static void SetTabOrder(const QWidgetList& order);
-
     void ShowByIssueNumber();
     void ShowByMonth();
     void ShowExtraIssue();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow/option_button.h"
 
+#include "lookandfeel/accessible.h"
+
 #include <QAccessibleWidget>
 
 #include <vector>
@@ -38,19 +40,12 @@ private:
     OptionButton* Button() const { return static_cast<OptionButton*>(widget()); }
 };
 
-QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(OptionButton::staticMetaObject.className()) && object->isWidgetType())
-        return new AccessibleOptionButton(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 OptionButton::OptionButton(QWidget* parent)
     : QRadioButton(parent) {
     setAutoExclusive(false);
-    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
-    Q_UNUSED(factoryInstalled)
+    UseAccessibleInterface<OptionButton, AccessibleOptionButton>();
 }
 
 void OptionButton::Group(std::initializer_list<OptionButton*> buttons) {

@@ -2,6 +2,7 @@
 #include "resultswindow/issue_label.h"
 
 #include "calendar/calendar.h"
+#include "lookandfeel/accessible.h"
 #include "texts/texts.h"
 
 #include <QAccessibleWidget>
@@ -43,12 +44,6 @@ public:
     }
 };
 
-QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(IssueLabel::staticMetaObject.className()) && object->isWidgetType())
-        return new AccessibleIssueLabel(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 constexpr int kNarrowest = 50; // per cent: half as wide
 
 QFont Stretched(const QFont& font, int stretch) {
@@ -82,10 +77,12 @@ QFont CaptionFont(const QFont& font, int width) {
     const int widest = WidestCaption(font);
     if (widest <= width)
         return font;
-    // A font engine need not narrow the glyphs in proportion (Windows rounds them to whole pixels): the guess
-    // is measured in the font really made, narrowed while a caption overflows, and widened while a tenth of
-    // the box stays empty. Only that font is made where the guess is good, as it mostly is on Linux; each
-    // font made costs the first search some 0.2 ms.
+    // The first guess narrows the font as much as the widest caption overflows. A font engine need not narrow
+    // the glyphs in proportion (Windows rounds them to whole pixels), so the guess is measured in the font
+    // really made: narrowed a step at a time while the widest caption still overflows, then widened a step
+    // at a time while more than a tenth of the box stays empty and the wider font still fits. Where the guess
+    // is right, as it mostly is on Linux, it is the only font made; each font made costs the first search
+    // some 0.2 ms.
     int stretch = std::max(kNarrowest, 100 * width / widest);
     int shown = WidestCaption(Stretched(font, stretch));
     while (stretch > kNarrowest && shown > width)
@@ -106,8 +103,7 @@ IssueLabel::IssueLabel(int issue, QWidget* parent)
     , caption_(texts::IssueCaption(issue)) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
-    Q_UNUSED(factoryInstalled)
+    UseAccessibleInterface<IssueLabel, AccessibleIssueLabel>();
 }
 
 void IssueLabel::Activate() {

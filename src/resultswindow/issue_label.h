@@ -9,7 +9,9 @@
 
 namespace aoba {
 
-// font, condensed as far as the widest caption "[001]" … "[380]" needs to fit width pixels, at most to half.
+// The font the issue labels are given to fit their width pixels: font itself where every caption "[001]" …
+// "[380]" fits in it, else font made narrower (QFont::setStretch) until the widest caption fits, but never to
+// less than half its width.
 QFont CaptionFont(const QFont& font, int width);
 
 class IssueLabel final : public QWidget {

@@ -3,6 +3,7 @@
 
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
+#include "lookandfeel/form.h"
 #include "lookandfeel/look.h"
 #include "lookandfeel/twips.h"
 #include "resultswindow/issue_label.h"
@@ -31,47 +32,53 @@ int Row(int issue) {
     return (issue - 1) / kColumns;
 }
 
+// The header: the search's three lines, centred.
+QWidget* NewHeader(QWidget* container) {
+    auto* header = new QLabel(container);
+    header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    header->setWordWrap(true);
+    header->setTextFormat(Qt::PlainText);
+    return header;
+}
+
+// A white band across the top, the header on it; both a little wider than the window, cut off at its right
+// edge.
+// clang-format off
+constexpr FormRow kBand[] = {
+    // name    kind         text            left   top  width height  face
+    {"Label3", New<QLabel>, texts::kLabel3,    0,    0,  9855,  255,  Face::Band},
+    {"Label2", NewHeader,   texts::kLabel2,    0,  120,  9855,  735,  Face::Header},
+};
+// clang-format on
+
+// Below the band, the grid of issue labels Label1 (0..379): issue i + 1 at column i mod 20 and row i div 20,
+// made by the window, which knows the issue.
+FormRow IssueLabelRow(int issue) {
+    const int left = 120 + 480 * Column(issue);
+    const int top = 960 + 240 * Row(issue);
+    return {"Label1", nullptr, kOwnWords, left, top, 375, 255, Face::Window};
+}
+
 } // namespace
 
 ResultsWindow::ResultsWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(texts::kForm2.caption.toString());
-    setAccessibleDescription(texts::kForm2.description.toString());
-    setFixedSize(TwipsSize(9795, 5550));
-    FillBackground(*this, kLightGreen);
+    // The issue labels take the window's font, condensed as far as their captions need; the header has its
+    // own.
+    Form form(*this, "Form2", texts::kForm2, 9795, 5550, CaptionFont(DefaultFont(), Pixels(375)));
     // Closed by the reader, it is gone; the next search makes a new one. It never keeps the program alive.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    auto* band = new QLabel(this);
-    band->setObjectName(QStringLiteral("Label3"));
-    band->setGeometry(TwipsRect(0, 0, 9855, 255));
-    band->setAccessibleName(texts::kLabel3.Name());
-    band->setAccessibleDescription(texts::kLabel3.description.toString());
-    FillBackground(*band, kWhite);
-
-    headerLabel_ = new QLabel(this);
-    headerLabel_->setObjectName(QStringLiteral("Label2"));
-    headerLabel_->setGeometry(TwipsRect(0, 120, 9855, 735));
-    FillBackground(*headerLabel_, kWhite);
-    headerLabel_->setFont(MinchoFont(9, false));
-    headerLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    headerLabel_->setWordWrap(true);
-    headerLabel_->setTextFormat(Qt::PlainText);
-    headerLabel_->setAccessibleName(texts::kLabel2.Name());
-    headerLabel_->setAccessibleDescription(texts::kLabel2.description.toString());
-
-    // The labels are narrow and take the window's font, condensed to fit; the header has its own.
-    setFont(CaptionFont(DefaultFont(), Pixels(375)));
+    form.Add(this, kBand);
+    headerLabel_ = form.Control<QLabel>("Label2");
     for (int issue = kFirstIssue; issue <= kLastIssue; ++issue) {
-        auto* label = new IssueLabel(issue, this);
-        label->setObjectName(QStringLiteral("Label1"));
-        label->setGeometry(TwipsRect(120 + 480 * Column(issue), 960 + 240 * Row(issue), 375, 255));
+        IssueLabel* label = form.Adopt(new IssueLabel(issue, this), IssueLabelRow(issue));
         connect(label, &IssueLabel::Chosen, this, &ResultsWindow::IssueChosen);
         labels_[static_cast<std::size_t>(issue - 1)] = label;
     }
+    form.Finish();
 }
 
 void ResultsWindow::SetVisibleIssues(const SearchHits& hits) {
