@@ -81,7 +81,7 @@ bool Write(const std::filesystem::path& path, const std::string& text) {
     out << text;
     if (out.flush())
         return true;
-    std::cerr << "aoba-embed: cannot write " << aoba::Shown(path) << '\n';
+    std::cerr << "aoba-embed: cannot write " << aoba::NativePathText(path) << '\n';
     return false;
 }
 
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
     // A mixed or damaged set never reaches a reader; the lock keeps imports out while the files are read.
     const aoba::CheckedSet set = aoba::CheckSet(argv[1]);
     if (!set.problems.empty()) {
-        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << aoba::Shown(argv[1])
+        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << aoba::NativePathText(argv[1])
                   << " is not the set its manifest names; after editing an entry by hand, run "
                      "aoba-catalogue-check --update-manifest (see tools/README.md)\n";
         return 1;
@@ -150,8 +150,8 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= aoba::kEntryCount; ++n) {
         const aoba::EntryFile file = aoba::ReadEntryFile(argv[1], n, aoba::FileEncoding::Utf8, codePage);
         for (const aoba::Violation& v : file.violations) {
-            std::cerr << aoba::Shown(file.path) << ':' << v.line << ": " << v.rule << ": " << v.detail
-                      << '\n';
+            std::cerr << aoba::NativePathText(file.path) << ':' << v.line << ": " << v.rule << ": "
+                      << v.detail << '\n';
             ok = false;
         }
         if (file.text)

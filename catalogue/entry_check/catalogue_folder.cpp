@@ -13,7 +13,7 @@ const std::string kOld = ".old";
 const std::string kNames = ".names";
 
 std::string Where(const Folder& folder, const std::string& name) {
-    return Shown(folder.Path() / name);
+    return NativePathText(folder.Path() / name);
 }
 
 // The most a list of ours can hold: a few hundred short names.
@@ -37,7 +37,7 @@ bool IsPlainName(const std::string& name) {
 
 // A name from a file anyone could have written, fit for a terminal: control bytes are shown, not sent, and
 // a long one is cut short.
-std::string Shown(const std::string& name) {
+std::string QuotedName(const std::string& name) {
     constexpr std::size_t kLongest = 80;
     std::string shown = "\"";
     for (std::size_t i = 0; i < name.size() && i < kLongest; ++i) {
@@ -179,7 +179,7 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         return found;
     found.kind = StoppedChange::Kind::Foreign;
     const std::string prefix =
-        Shown(folder / kCommit) + " is not an import this tool left: its list " + kNames;
+        NativePathText(folder / kCommit) + " is not an import this tool left: its list " + kNames;
     const FileRead list = ReadRegularFile(folder / kCommit / kNames, kMaxNamesBytes);
     switch (list.status) {
     case FileRead::Status::Read: break;
@@ -196,7 +196,7 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         if (!IsPlainName(name)) {
             found.problem =
                 prefix + (name.empty() ? " has an empty line"
-                                       : " names " + Shown(name) + ", which is not a plain file name");
+                                       : " names " + QuotedName(name) + ", which is not a plain file name");
             found.names.clear();
             return found;
         }
@@ -256,7 +256,7 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     std::string stagingName;
     const Folder staging = folder.MakeUniqueSub(kStagingPrefix, stagingName, error);
     if (error) {
-        change.messages.push_back(Shown(folder.Path()) +
+        change.messages.push_back(NativePathText(folder.Path()) +
                                   ": cannot make a folder for the new set: " + Reason(error));
         return change;
     }
@@ -275,15 +275,15 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     if (!error) {
         staging.SyncFileSystem(error);
         if (error)
-            change.messages.push_back(Shown(staging.Path()) +
+            change.messages.push_back(NativePathText(staging.Path()) +
                                       ": cannot flush the new set to disk: " + Reason(error));
     }
     if (!error) {
         // The one step: from here on the set is the new one.
         Folder::Rename(folder, stagingName, folder, kCommit, error);
         if (error)
-            change.messages.push_back(Shown(staging.Path()) + ": cannot rename it to " + kCommit + ": " +
-                                      Reason(error));
+            change.messages.push_back(NativePathText(staging.Path()) + ": cannot rename it to " + kCommit +
+                                      ": " + Reason(error));
     }
     if (error) {
         RemoveStaging(folder, stagingName, change);

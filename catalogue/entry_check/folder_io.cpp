@@ -42,7 +42,7 @@ std::string Reason(const std::error_code& error) {
     return error.message();
 }
 
-std::string Shown(const std::filesystem::path& path) {
+std::string NativePathText(const std::filesystem::path& path) {
     const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
     return {text.begin(), text.end()};
 }

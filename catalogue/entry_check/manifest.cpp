@@ -130,8 +130,8 @@ std::vector<ManifestProblem> ManifestProblems(const std::filesystem::path& folde
 std::string RenderProblems(const std::vector<ManifestProblem>& problems) {
     std::string text;
     for (const ManifestProblem& problem : problems)
-        text +=
-            Shown(problem.path) + ':' + std::to_string(problem.line) + ": manifest: " + problem.detail + '\n';
+        text += NativePathText(problem.path) + ':' + std::to_string(problem.line) +
+                ": manifest: " + problem.detail + '\n';
     return text;
 }
 

@@ -21,7 +21,7 @@
 #endif
 
 // A path as the tools print it: with the system's own separators.
-inline QString Shown(const QString& path) {
+inline QString NativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
@@ -35,7 +35,7 @@ inline QString WithPath(QString line, const QString& placeholder, const QString&
     while (end < line.size() && line[end] != QLatin1Char(':') && line[end] != QLatin1Char(' '))
         ++end;
     const QString rest = line.mid(at + placeholder.size(), end - at - placeholder.size());
-    return line.replace(at, end - at, Shown(folder + rest));
+    return line.replace(at, end - at, NativePath(folder + rest));
 }
 
 #ifdef _WIN32

@@ -253,14 +253,14 @@ private Q_SLOTS:
         const QStringList before = Snapshot(scratch->path());
         const QString said[] = {
             QStringLiteral("aoba-catalogue-check: %1 is not an import this tool left: %2")
-                .arg(Shown(commit), finding),
+                .arg(NativePath(commit), finding),
             QStringLiteral(
                 "aoba-catalogue-check: --import and --update-manifest change nothing in %1 while "
                 "that folder is there; look at what it holds, remove it and all it holds, then run "
                 "--import or --update-manifest")
-                .arg(Shown(data))};
+                .arg(NativePath(data))};
         const QString unchanged =
-            QStringLiteral("aoba-catalogue-check: nothing was changed in %1").arg(Shown(data));
+            QStringLiteral("aoba-catalogue-check: nothing was changed in %1").arg(NativePath(data));
 
         const QStringList runs[] = {{data},
                                     {QStringLiteral("--import"), source, QStringLiteral("--out"), data},
@@ -321,7 +321,7 @@ private Q_SLOTS:
         QCOMPARE(run.err,
                  QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or a "
                                 "build is reading it; nothing was changed\n")
-                     .arg(Shown(data)));
+                     .arg(NativePath(data)));
         QCOMPARE(run.out, QString());
         QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("old"));
     }
@@ -337,7 +337,7 @@ private Q_SLOTS:
         const QString refusal =
             QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or "
                            "a build is reading it; nothing was changed\n")
-                .arg(Shown(data));
+                .arg(NativePath(data));
         int refused = 0;
         for (int round = 0; round < 20; ++round) {
             QProcess imports[2];
@@ -447,7 +447,7 @@ private Q_SLOTS:
                      QStringLiteral("aoba-embed: %1 is not the set its manifest names; after editing an "
                                     "entry by hand, run aoba-catalogue-check --update-manifest (see "
                                     "tools/README.md)\n")
-                         .arg(Shown(data))),
+                         .arg(NativePath(data))),
                  qPrintable(run.err));
         QVERIFY(!QFileInfo::exists(scratch->filePath(QStringLiteral("generated/entry_store_data.cpp"))));
 
@@ -473,10 +473,10 @@ private Q_SLOTS:
 
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QVERIFY2(update.exitCode == 0, qPrintable(update.all()));
-        QVERIFY2(update.out.contains(Shown(data + QStringLiteral("/123.txt")) +
+        QVERIFY2(update.out.contains(NativePath(data + QStringLiteral("/123.txt")) +
                                      QStringLiteral(":0: manifest: does not match its line in SHA256SUMS\n") +
                                      QStringLiteral("wrote %1 for the 382 files it holds\n")
-                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
+                                         .arg(NativePath(data + QStringLiteral("/SHA256SUMS")))),
                  qPrintable(update.out));
         EntrySet edited = old_;
         edited[QStringLiteral("123.txt")] = new_.at(QStringLiteral("123.txt"));
@@ -489,7 +489,7 @@ private Q_SLOTS:
         QVERIFY2(again.exitCode == 0, qPrintable(again.all()));
         QVERIFY(
             again.out.endsWith(QStringLiteral("%1 already names the files %2 holds; nothing was changed\n")
-                                   .arg(Shown(data + QStringLiteral("/SHA256SUMS")), Shown(data))));
+                                   .arg(NativePath(data + QStringLiteral("/SHA256SUMS")), NativePath(data))));
     }
 
     // A manifest is no use for a file the build would refuse.
@@ -502,7 +502,7 @@ private Q_SLOTS:
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QCOMPARE(update.exitCode, 1);
         QVERIFY2(update.out.contains(QStringLiteral("%1 was not written: the files break the rules above\n")
-                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
+                                         .arg(NativePath(data + QStringLiteral("/SHA256SUMS")))),
                  qPrintable(update.out));
         QCOMPARE(ReadAll(data + QStringLiteral("/SHA256SUMS")), ManifestOf(old_));
     }

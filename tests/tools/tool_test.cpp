@@ -100,7 +100,7 @@ private Q_SLOTS:
 
         const Checked run = Check({dir.path()});
         QCOMPARE(run.exitCode, 1);
-        const QString report = QStringLiteral("%1:%2: %3: ").arg(Shown(path)).arg(line).arg(rule);
+        const QString report = QStringLiteral("%1:%2: %3: ").arg(NativePath(path)).arg(line).arg(rule);
         QVERIFY2(run.output.contains(report), qPrintable(run.output));
         QVERIFY2(run.output.contains(QStringLiteral("1 rule violation in 1 file,")), qPrintable(run.output));
     }
@@ -215,7 +215,7 @@ private Q_SLOTS:
 
         const Checked run = Check(arguments << dir.path());
         QVERIFY2(run.exitCode == 1, qPrintable(run.output));
-        QCOMPARE(LinesAbout(run.output, Shown(path)), report);
+        QCOMPARE(LinesAbout(run.output, NativePath(path)), report);
         QVERIFY2(run.output.contains(QStringLiteral("%1 rule violation%2 in 1 file,")
                                          .arg(violations)
                                          .arg(violations == 1 ? QString() : QStringLiteral("s"))),
@@ -300,8 +300,9 @@ private Q_SLOTS:
             Check({QStringLiteral("--strict-figures"), QStringLiteral("--encoding"), encoding, dir.path()});
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
         if (exitCode != 0)
-            QVERIFY2(run.output.contains(Shown(dir.filePath(FileName(1))) + QStringLiteral(":0: encoding: ")),
-                     qPrintable(run.output));
+            QVERIFY2(
+                run.output.contains(NativePath(dir.filePath(FileName(1))) + QStringLiteral(":0: encoding: ")),
+                qPrintable(run.output));
     }
 
     void importWritesTheShippedBytesBack() {
@@ -337,7 +338,8 @@ private Q_SLOTS:
 
         const Checked run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.output.contains(Shown(broken) + QStringLiteral(":3: tab: ")), qPrintable(run.output));
+        QVERIFY2(run.output.contains(NativePath(broken) + QStringLiteral(":3: tab: ")),
+                 qPrintable(run.output));
         QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
     }
 

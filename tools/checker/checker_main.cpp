@@ -139,7 +139,8 @@ void PrintChange(const aoba::SetChange& change) {
 
 // After the problem with a .import-commit this tool did not leave: check, import and manifest say the same.
 void PrintForeignChangeAdvice(const fs::path& destination) {
-    std::cerr << kProgram << "--import and --update-manifest change nothing in " << aoba::Shown(destination)
+    std::cerr << kProgram << "--import and --update-manifest change nothing in "
+              << aoba::NativePathText(destination)
               << " while that folder is there; look at what it holds, remove it and all it holds, then run "
                  "--import or --update-manifest\n";
 }
@@ -149,19 +150,19 @@ void PrintForeignChangeAdvice(const fs::path& destination) {
 std::optional<aoba::Folder> OpenToChange(const fs::path& destination) {
     std::error_code error;
     if (fs::is_symlink(destination, error)) {
-        std::cerr << kProgram << aoba::Shown(destination)
+        std::cerr << kProgram << aoba::NativePathText(destination)
                   << " is a symbolic link; name the folder it points to; nothing was changed\n";
         return std::nullopt;
     }
     fs::create_directories(destination, error);
     aoba::Folder folder = error ? aoba::Folder() : aoba::Folder::Open(destination, error);
     if (error) {
-        std::cerr << kProgram << aoba::Shown(destination)
+        std::cerr << kProgram << aoba::NativePathText(destination)
                   << ": cannot open the folder: " << aoba::Reason(error) << "; nothing was changed\n";
         return std::nullopt;
     }
     if (!folder.TryLockExclusive(error)) {
-        std::cerr << kProgram << aoba::Shown(destination)
+        std::cerr << kProgram << aoba::NativePathText(destination)
                   << (error ? ": cannot lock the folder: " + aoba::Reason(error)
                             : std::string(
                                   " is in use: another import is changing it, or a build is reading it"))
@@ -174,11 +175,11 @@ std::optional<aoba::Folder> OpenToChange(const fs::path& destination) {
     case aoba::SetChange::Outcome::Done: return folder;
     case aoba::SetChange::Outcome::Unchanged:
         PrintForeignChangeAdvice(destination);
-        std::cerr << kProgram << "nothing was changed in " << aoba::Shown(destination) << '\n';
+        std::cerr << kProgram << "nothing was changed in " << aoba::NativePathText(destination) << '\n';
         return std::nullopt;
     case aoba::SetChange::Outcome::Stuck: break;
     }
-    std::cerr << kProgram << aoba::Shown(destination)
+    std::cerr << kProgram << aoba::NativePathText(destination)
               << ": a stopped import could be neither finished nor undone; nothing else was changed\n";
     return std::nullopt;
 }
@@ -189,11 +190,11 @@ bool ReportChange(const aoba::SetChange& change, const fs::path& destination) {
     switch (change.outcome) {
     case aoba::SetChange::Outcome::Done: return true;
     case aoba::SetChange::Outcome::Unchanged:
-        std::cerr << kProgram << "nothing was changed in " << aoba::Shown(destination) << '\n';
+        std::cerr << kProgram << "nothing was changed in " << aoba::NativePathText(destination) << '\n';
         return false;
     case aoba::SetChange::Outcome::Stuck: break;
     }
-    std::cerr << kProgram << aoba::Shown(destination)
+    std::cerr << kProgram << aoba::NativePathText(destination)
               << " could be neither finished nor put back: it is read as the new set, and the next --import "
                  "or --update-manifest finishes it\n";
     return false;
@@ -207,7 +208,7 @@ struct Report {
 };
 
 void PrintViolation(Report& report, const fs::path& path, const aoba::Violation& v) {
-    std::cout << aoba::Shown(path) << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
+    std::cout << aoba::NativePathText(path) << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
     report.violations += v.count;
     report.brokenFiles.insert(path);
 }
@@ -256,7 +257,7 @@ int Import(const Options& options, aoba::Cp932& codePage) {
     const Report report =
         CheckFolder(*options.importFrom, aoba::FileEncoding::Detect, Manifest::IfPresent, codePage);
     if (report.violations > 0 || (options.strictFigures && report.differences > 0)) {
-        std::cout << "nothing was written to " << aoba::Shown(destination) << '\n';
+        std::cout << "nothing was written to " << aoba::NativePathText(destination) << '\n';
         return kBroken;
     }
     std::vector<aoba::SetFile> files;
@@ -268,7 +269,7 @@ int Import(const Options& options, aoba::Cp932& codePage) {
     files.push_back({aoba::kManifestName, aoba::RenderManifest(entries)});
     if (!ReportChange(aoba::ReplaceSet(*folder, files), destination))
         return kBroken;
-    std::cout << "wrote " << aoba::kEntryCount << " files to " << aoba::Shown(destination) << '\n';
+    std::cout << "wrote " << aoba::kEntryCount << " files to " << aoba::NativePathText(destination) << '\n';
     return 0;
 }
 
@@ -280,13 +281,13 @@ int UpdateManifest(const fs::path& destination, aoba::Cp932& codePage) {
     const Report report = CheckFolder(destination, aoba::FileEncoding::Utf8, Manifest::Skip, codePage);
     const fs::path manifest = destination / aoba::kManifestName;
     if (report.violations > 0) {
-        std::cout << aoba::Shown(manifest) << " was not written: the files break the rules above\n";
+        std::cout << aoba::NativePathText(manifest) << " was not written: the files break the rules above\n";
         return kBroken;
     }
     const std::vector<aoba::ManifestProblem> before = aoba::ManifestProblems(destination);
     if (before.empty()) {
-        std::cout << aoba::Shown(manifest) << " already names the files " << aoba::Shown(destination)
-                  << " holds; nothing was changed\n";
+        std::cout << aoba::NativePathText(manifest) << " already names the files "
+                  << aoba::NativePathText(destination) << " holds; nothing was changed\n";
         return 0;
     }
     std::cout << aoba::RenderProblems(before);
@@ -296,7 +297,7 @@ int UpdateManifest(const fs::path& destination, aoba::Cp932& codePage) {
         const aoba::FileRead read =
             aoba::ReadRegularFile(destination / aoba::EntryFileName(n), aoba::kMaxEntryBytes);
         if (const std::optional<aoba::Violation> refused = aoba::ReadViolation(read, aoba::kMaxEntryBytes)) {
-            std::cerr << kProgram << aoba::Shown(destination / aoba::EntryFileName(n)) << ": "
+            std::cerr << kProgram << aoba::NativePathText(destination / aoba::EntryFileName(n)) << ": "
                       << refused->detail << "; nothing was changed\n";
             return kBroken;
         }
@@ -305,7 +306,8 @@ int UpdateManifest(const fs::path& destination, aoba::Cp932& codePage) {
     if (!ReportChange(aoba::ReplaceSet(*folder, {{aoba::kManifestName, aoba::RenderManifest(entries)}}),
                       destination))
         return kBroken;
-    std::cout << "wrote " << aoba::Shown(manifest) << " for the " << aoba::kEntryCount << " files it holds\n";
+    std::cout << "wrote " << aoba::NativePathText(manifest) << " for the " << aoba::kEntryCount
+              << " files it holds\n";
     return 0;
 }
 
@@ -315,8 +317,8 @@ int Check(const Options& options, aoba::Cp932& codePage) {
     std::error_code error;
     aoba::Folder lock = aoba::Folder::OpenToRead(folder, error);
     if (error) {
-        std::cerr << kProgram << aoba::Shown(folder) << ": cannot open the folder: " << aoba::Reason(error)
-                  << '\n';
+        std::cerr << kProgram << aoba::NativePathText(folder)
+                  << ": cannot open the folder: " << aoba::Reason(error) << '\n';
         return kBadUsage;
     }
     lock.LockShared(error); // where the file system has no locks, the check goes on without one
@@ -324,7 +326,7 @@ int Check(const Options& options, aoba::Cp932& codePage) {
     switch (stopped.kind) {
     case aoba::StoppedChange::Kind::None: break;
     case aoba::StoppedChange::Kind::Ours:
-        std::cerr << kProgram << "note: " << aoba::Shown(folder)
+        std::cerr << kProgram << "note: " << aoba::NativePathText(folder)
                   << " holds an import that was stopped after it was complete; it is checked as the new set, "
                      "and the next --import or --update-manifest moves it in\n";
         break;
@@ -354,7 +356,7 @@ int main(int argc, char** argv) {
     if (options->mode != Mode::UpdateManifest) {
         std::error_code error;
         if (!fs::is_directory(options->folders.front(), error)) {
-            std::cerr << kProgram << aoba::Shown(options->folders.front()) << " is not a folder\n";
+            std::cerr << kProgram << aoba::NativePathText(options->folders.front()) << " is not a folder\n";
             return kBadUsage;
         }
     }
