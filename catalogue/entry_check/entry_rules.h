@@ -26,12 +26,4 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
 // The lines of a text without their line ends; CR LF, a lone CR and a lone LF each end a line.
 std::vector<std::u16string_view> SplitLines(std::u16string_view text);
 
-// "U+3000 '　'": how a character is named in reports; an invisible one by its code alone.
-std::string DescribeChar(char16_t c);
-
-// text in quotes for a report, cut after kQuotedChars characters, invisible characters escaped: \r, \n,
-// \t, \\ and U+XXXX.
-inline constexpr std::size_t kQuotedChars = 60;
-std::string Quote(std::u16string_view text);
-
 } // namespace aoba

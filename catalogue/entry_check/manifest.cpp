@@ -4,6 +4,7 @@
 #include "calendar/calendar.h"
 #include "catalogue/entry_check/catalogue_folder.h"
 #include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 
 #include <QByteArrayView>
