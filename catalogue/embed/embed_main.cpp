@@ -7,7 +7,9 @@
 #include "calendar/calendar.h"
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/lines.h"
 #include "catalogue/entry_check/manifest.h"
+#include "catalogue/entry_check/report.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,14 +60,14 @@ void Replace(std::string& text, const std::string& key, std::size_t value) {
 void WriteUnits(std::ostream& out, std::u16string_view text) {
     char unit[16];
     for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find(u'\n', start), text.size() - 1) + 1;
+        const std::size_t next = aoba::LineAt(text, start).next;
         out << "   ";
-        for (const char16_t c : text.substr(start, end - start)) {
+        for (const char16_t c : text.substr(start, next - start)) {
             std::snprintf(unit, sizeof unit, " 0x%04X,", static_cast<unsigned>(c));
             out << unit;
         }
         out << '\n';
-        start = end;
+        start = next;
     }
 }
 
@@ -150,8 +152,7 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= aoba::kEntryCount; ++n) {
         const aoba::EntryFile file = aoba::ReadEntryFile(argv[1], n, aoba::FileEncoding::Utf8, codePage);
         for (const aoba::Violation& v : file.violations) {
-            std::cerr << aoba::NativePathText(file.path) << ':' << v.line << ": " << v.rule << ": "
-                      << v.detail << '\n';
+            std::cerr << aoba::ReportLine(file.path, v.line, v.rule, v.detail) << '\n';
             ok = false;
         }
         if (file.text)

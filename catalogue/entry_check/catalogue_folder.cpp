@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/catalogue_folder.h"
 
+#include "catalogue/entry_check/lines.h"
+#include "catalogue/entry_check/report.h"
+
 namespace aoba {
 
 namespace {
@@ -19,37 +22,9 @@ std::string Where(const Folder& folder, const std::string& name) {
 // The most a list of ours can hold: a few hundred short names.
 constexpr std::size_t kMaxNamesBytes = 1 << 16;
 
-std::vector<std::string> SplitNames(const std::string& text) {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        names.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
-    return names;
-}
-
 // Only plain names inside the folder, as a change of ours lists them.
 bool IsPlainName(const std::string& name) {
     return !name.empty() && !name.starts_with('.') && name.find_first_of("/\\") == std::string::npos;
-}
-
-// A name from a file anyone could have written, fit for a terminal: control bytes are shown, not sent, and
-// a long one is cut short.
-std::string QuotedName(const std::string& name) {
-    constexpr std::size_t kLongest = 80;
-    std::string shown = "\"";
-    for (std::size_t i = 0; i < name.size() && i < kLongest; ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
-        if (byte < 0x20 || byte == 0x7f) {
-            constexpr const char* kHex = "0123456789abcdef";
-            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            shown += name[i];
-        }
-    }
-    return shown + (name.size() > kLongest ? "\"..." : "\"");
 }
 
 // Removes a staging folder and the files in it; one of our folders never holds a folder.
@@ -192,11 +167,12 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         found.problem = prefix + " cannot be read: " + Reason(list.error);
         return found;
     }
-    for (const std::string& name : SplitNames(list.bytes)) {
+    for (const std::string_view line : SplitLines(std::string_view(list.bytes))) {
+        const std::string name(line);
         if (!IsPlainName(name)) {
             found.problem =
                 prefix + (name.empty() ? " has an empty line"
-                                       : " names " + QuotedName(name) + ", which is not a plain file name");
+                                       : " names " + QuoteBytes(name) + ", which is not a plain file name");
             found.names.clear();
             return found;
         }

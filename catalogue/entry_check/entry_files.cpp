@@ -3,6 +3,7 @@
 
 #include "catalogue/entry_check/catalogue_folder.h"
 #include "catalogue/entry_check/cp932.h"
+#include "catalogue/entry_check/lines.h"
 #include "catalogue/entry_check/utf8.h"
 
 #include <cstdio>
@@ -11,15 +12,10 @@ namespace aoba {
 
 namespace {
 
-// Where a decoding error stands: "byte 1234, line 5", line breaks of every kind counted.
-// skipped counts the bytes already taken off the front (a byte order mark).
+// Where a decoding error stands: "byte 1234, line 5". skipped counts the bytes already taken off the front
+// (a byte order mark).
 std::string Position(std::string_view bytes, std::size_t offset, std::size_t skipped) {
-    int line = 1;
-    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
-            ++line;
-    }
-    return "byte " + std::to_string(offset + skipped) + ", line " + std::to_string(line);
+    return "byte " + std::to_string(offset + skipped) + ", line " + std::to_string(LineOf(bytes, offset));
 }
 
 } // namespace

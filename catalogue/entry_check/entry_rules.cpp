@@ -3,6 +3,7 @@
 
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/header_line.h"
+#include "catalogue/entry_check/lines.h"
 #include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 
@@ -80,28 +81,12 @@ void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vec
 
 } // namespace
 
-std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
-    std::vector<std::u16string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of(u"\r\n", start);
-        if (end == std::u16string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
-    }
-    return lines;
-}
-
 std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
     std::vector<Violation> out;
     // A file of nothing but tabs would otherwise report each of them; count the rest instead.
-    std::map<std::string, long> seen;
-    const auto listed = [&](const std::string& rule) { return ++seen[rule] <= kListedPerRule; };
+    std::map<std::string, ShortList> seen;
     const auto add = [&](int line, const std::string& rule, const auto& detail) {
-        if (listed(rule))
+        if (seen.try_emplace(rule, kListedPerRule).first->second.Take())
             out.push_back({line, rule, detail()});
     };
     int line = 1;
@@ -134,10 +119,10 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
     const bool endsInBreak = !text.empty() && (text.back() == u'\r' || text.back() == u'\n');
     if (!endsInBreak)
         add(line, "line-end", [] { return "the text must end with CR LF"; });
-    for (const auto& [rule, count] : seen) {
-        if (count > kListedPerRule)
-            out.push_back({0, rule, std::to_string(count - kListedPerRule) + " more like these, not listed",
-                           count - kListedPerRule});
+    for (const auto& [rule, list] : seen) {
+        if (list.Unlisted() > 0)
+            out.push_back(
+                {0, rule, std::to_string(list.Unlisted()) + " more like these, not listed", list.Unlisted()});
     }
 
     const std::vector<std::u16string_view> lines = SplitLines(text);

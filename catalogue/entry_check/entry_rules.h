@@ -23,7 +23,4 @@ inline constexpr int kListedPerRule = 3;
 
 std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage);
 
-// The lines of a text without their line ends; CR LF, a lone CR and a lone LF each end a line.
-std::vector<std::u16string_view> SplitLines(std::u16string_view text);
-
 } // namespace aoba

@@ -4,6 +4,7 @@
 #include "calendar/calendar.h"
 #include "catalogue/entry_check/catalogue_folder.h"
 #include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/lines.h"
 #include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 
@@ -33,11 +34,6 @@ bool IsHex(std::string_view s) {
     return s.size() == 64 && s.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
 }
 
-std::string QuoteBytes(const std::string& bytes) {
-    const std::optional<std::u16string> text = DecodeUtf8(bytes);
-    return text ? Quote(*text) : std::string("(not UTF-8)");
-}
-
 // The digest as sha256sum prints it: lower-case hexadecimal.
 std::string Sha256Hex(std::string_view bytes) {
     return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
@@ -52,12 +48,43 @@ std::string Lower(std::string s) {
     return s;
 }
 
+// What is wrong with one line of a manifest, or nothing; a sound line's digest goes into digests.
+// sha256sum's own form: the digest, a space, then a space (text) or '*' (binary), then the name.
+std::string LineProblem(std::string_view line, std::map<int, std::string>& digests) {
+    constexpr std::size_t kNameAt = 66;
+    if (line.size() <= kNameAt || !IsHex(line.substr(0, 64)) || line[64] != ' ' ||
+        (line[65] != ' ' && line[65] != '*'))
+        return "not a line \"DIGEST  NNN.txt\": " + QuoteBytes(line);
+    const std::string_view name = line.substr(kNameAt);
+    const int n = EntryNumber(name);
+    if (n == 0)
+        return "names " + QuoteBytes(name) + ", which is not an entry file";
+    if (!digests.emplace(n, Lower(std::string(line.substr(0, 64)))).second)
+        return "names " + std::string(name) + " a second time";
+    return {};
+}
+
 } // namespace
 
 std::string RenderManifest(const std::vector<std::string>& entryBytes) {
     std::string manifest;
     for (std::size_t i = 0; i < entryBytes.size(); ++i)
         manifest += Sha256Hex(entryBytes[i]) + "  " + EntryFileName(static_cast<int>(i) + 1) + '\n';
+    return manifest;
+}
+
+ManifestText ReadManifestText(std::string_view text) {
+    ManifestText manifest;
+    ShortList listed(kListedMismatches);
+    int lineNumber = 0;
+    for (const std::string_view line : SplitLines(text)) {
+        ++lineNumber;
+        const std::string problem = LineProblem(line, manifest.digests);
+        if (!problem.empty() && listed.Take())
+            manifest.problems.push_back({{}, lineNumber, problem});
+    }
+    if (listed.Unlisted() > 0)
+        manifest.problems.push_back({{}, 0, std::to_string(listed.Unlisted()) + " more lines like these"});
     return manifest;
 }
 
@@ -75,64 +102,39 @@ std::vector<ManifestProblem> ManifestProblems(const std::filesystem::path& folde
         problems.push_back({manifestPath, 0, refused->detail});
         return problems;
     }
-
-    // sha256sum's own form: the digest, a space, then a space (text) or '*' (binary), then the name.
-    std::map<int, std::string> sums;
-    int badLines = 0;
-    int lineNumber = 0;
-    for (std::size_t start = 0; start < manifest.bytes.size();) {
-        const std::size_t end = manifest.bytes.find('\n', start);
-        const std::string line =
-            manifest.bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        start = end == std::string::npos ? manifest.bytes.size() : end + 1;
-        ++lineNumber;
-        const std::string name = line.size() > 66 ? line.substr(66) : std::string();
-        const int n = EntryNumber(name);
-        std::string problem;
-        if (line.size() <= 66 || !IsHex(std::string_view(line).substr(0, 64)) || line[64] != ' ' ||
-            (line[65] != ' ' && line[65] != '*')) {
-            problem = "not a line \"DIGEST  NNN.txt\": " + QuoteBytes(line);
-        } else if (n == 0) {
-            problem = "names " + QuoteBytes(name) + ", which is not an entry file";
-        } else if (!sums.emplace(n, Lower(line.substr(0, 64))).second) {
-            problem = "names " + name + " a second time";
-        }
-        if (!problem.empty() && ++badLines <= kListedMismatches)
-            problems.push_back({manifestPath, lineNumber, problem});
+    ManifestText text = ReadManifestText(manifest.bytes);
+    for (ManifestProblem& problem : text.problems) {
+        problem.path = manifestPath;
+        problems.push_back(std::move(problem));
     }
-    if (badLines > kListedMismatches)
-        problems.push_back(
-            {manifestPath, 0, std::to_string(badLines - kListedMismatches) + " more lines like these"});
 
-    int mismatches = 0;
+    ShortList mismatches(kListedMismatches);
     for (int n = 1; n <= kEntryCount; ++n) {
         const std::filesystem::path path = SetFilePath(folder, EntryFileName(n));
-        const auto sum = sums.find(n);
+        const auto digest = text.digests.find(n);
         std::string problem;
-        if (sum == sums.end()) {
+        if (digest == text.digests.end()) {
             problem = std::string("has no line in ") + kManifestName;
         } else {
             const FileRead entry = ReadRegularFile(path, kMaxEntryBytes);
-            const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes);
-            if (refused)
+            if (const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes))
                 problem = refused->detail;
-            else if (Sha256Hex(entry.bytes) != sum->second)
+            else if (Sha256Hex(entry.bytes) != digest->second)
                 problem = std::string("does not match its line in ") + kManifestName;
         }
-        if (!problem.empty() && ++mismatches <= kListedMismatches)
+        if (!problem.empty() && mismatches.Take())
             problems.push_back({path, 0, problem});
     }
-    if (mismatches > kListedMismatches)
-        problems.push_back({manifestPath, 0,
-                            std::to_string(mismatches - kListedMismatches) + " more files do not match it"});
+    if (mismatches.Unlisted() > 0)
+        problems.push_back(
+            {manifestPath, 0, std::to_string(mismatches.Unlisted()) + " more files do not match it"});
     return problems;
 }
 
 std::string RenderProblems(const std::vector<ManifestProblem>& problems) {
     std::string text;
     for (const ManifestProblem& problem : problems)
-        text += NativePathText(problem.path) + ':' + std::to_string(problem.line) +
-                ": manifest: " + problem.detail + '\n';
+        text += ReportLine(problem.path, problem.line, "manifest", problem.detail) + '\n';
     return text;
 }
 

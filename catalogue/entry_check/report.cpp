@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/report.h"
 
+#include "catalogue/entry_check/folder_io.h"
 #include "catalogue/entry_check/utf8.h"
 
 #include <cstdio>
@@ -60,6 +61,17 @@ std::string Quote(std::u16string_view text) {
             .append(" (the first " + std::to_string(i) + " of " + std::to_string(text.size()) +
                     " characters)");
     return out;
+}
+
+std::string QuoteBytes(std::string_view bytes) {
+    const std::optional<std::u16string> text = DecodeUtf8(bytes);
+    return text ? Quote(*text) : std::string("(not UTF-8)");
+}
+
+std::string ReportLine(const std::filesystem::path& path, int line, std::string_view rule,
+                       std::string_view detail) {
+    return NativePathText(path) + ':' + std::to_string(line) + ": " + std::string(rule) + ": " +
+           std::string(detail);
 }
 
 } // namespace aoba

@@ -221,7 +221,7 @@ private Q_SLOTS:
             << QStringLiteral("its list .names names \"/tmp/001.txt\", which is not a plain file name");
         QTest::newRow("a list naming a file in a sub-folder")
             << QByteArray("sub\\001.txt\n")
-            << QStringLiteral("its list .names names \"sub\\001.txt\", which is not a plain file name");
+            << QStringLiteral("its list .names names \"sub\\\\001.txt\", which is not a plain file name");
         QTest::newRow("a list naming the folder above")
             << QByteArray("..\n")
             << QStringLiteral("its list .names names \"..\", which is not a plain file name");
@@ -230,7 +230,7 @@ private Q_SLOTS:
         QTest::newRow("a terminal's escape sequence is shown, not sent")
             << QByteArray("a\x1b]2;x\x07"
                           "b/\n")
-            << QStringLiteral("its list .names names \"a\\x1b]2;x\\x07b/\", which is not a plain file name");
+            << QStringLiteral("its list .names names \"aU+001B]2;xU+0007b/\", which is not a plain file name");
         QTest::newRow("no list") << QByteArray("(none)") << QStringLiteral("its list .names is missing");
         QTest::newRow("a folder for a list")
             << QByteArray("(folder)") << QStringLiteral("its list .names is a folder");

@@ -9,6 +9,7 @@
 #include "catalogue/entry_check/entry_files.h"
 #include "catalogue/entry_check/folder_io.h"
 #include "catalogue/entry_check/manifest.h"
+#include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 #include "tools/checker/figures.h"
 
@@ -208,7 +209,7 @@ struct Report {
 };
 
 void PrintViolation(Report& report, const fs::path& path, const aoba::Violation& v) {
-    std::cout << aoba::NativePathText(path) << ':' << v.line << ": " << v.rule << ": " << v.detail << '\n';
+    std::cout << aoba::ReportLine(path, v.line, v.rule, v.detail) << '\n';
     report.violations += v.count;
     report.brokenFiles.insert(path);
 }

@@ -2,7 +2,7 @@
 #include "tools/checker/figures.h"
 
 #include "catalogue/entry_check/cp932.h"
-#include "catalogue/entry_check/entry_rules.h"
+#include "catalogue/entry_check/lines.h"
 
 #include <algorithm>
 
