@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/entry_rules.h"
 
+#include "calendar/calendar.h"
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/header_line.h"
 #include "catalogue/entry_check/lines.h"
@@ -27,47 +28,60 @@ bool IsParenthesised(std::u16string_view s) {
     return s.size() >= 3 && s.front() == u'（' && s.back() == u'）';
 }
 
-// What may follow the issue label in the header of entry n; the eight notes of the printed headers.
-bool IsHeaderNote(int n, std::u16string_view note) {
-    switch (n) {
-    case 28: return IsParenthesised(note);
-    case 30: return note == u"　（今号より、毎月一回・５日発行）";
-    case 35: return note.starts_with(kIdeographicSpace) && IsParenthesised(note.substr(1));
-    case 39: return note == u"　（誌代＝１５０円）";
-    case 42:
-        return note.size() >= 2 && note.starts_with(kIdeographicSpace) && note[1] != u'　' &&
-               note.find_first_of(u"（）") == std::u16string_view::npos;
-    case 80: return note == kIdeographicSpace;
-    case 89: return note == u"（定価 200円）";
-    case 380: return note == u"（終刊号）";
-    default: return note.empty();
-    }
+bool IsNoteAfterSpace(std::u16string_view note, bool parenthesised) {
+    if (!note.starts_with(kIdeographicSpace))
+        return false;
+    const std::u16string_view rest = note.substr(1);
+    return parenthesised ? IsParenthesised(rest)
+                         : !rest.empty() && rest[0] != u'　' && rest.find_first_of(u"（）") == rest.npos;
 }
 
-const char* HeaderNoteRule(int n) {
-    switch (n) {
-    case 28: return "followed at once by a note in full-width parentheses";
-    case 30: return "followed by \"　（今号より、毎月一回・５日発行）\"";
-    case 35: return "followed by U+3000 and a note in full-width parentheses";
-    case 39: return "followed by \"　（誌代＝１５０円）\"";
-    case 42: return "followed by U+3000 and a note without parentheses";
-    case 80: return "followed by one U+3000";
-    case 89: return "followed at once by \"（定価 200円）\"";
-    case 380: return "followed at once by \"（終刊号）\"";
-    default: return "with nothing after it";
-    }
+// The eight printed headers that go on after the issue label, what they may hold there, and how a report
+// says it; every other header ends with its label.
+struct HeaderNote {
+    int issue;
+    bool (*accepts)(std::u16string_view note);
+    const char* rule;
+};
+
+constexpr HeaderNote kHeaderNotes[] = {
+    {28, [](std::u16string_view note) { return IsParenthesised(note); },
+     "followed at once by a note in full-width parentheses"},
+    {30, [](std::u16string_view note) { return note == u"　（今号より、毎月一回・５日発行）"; },
+     "followed by \"　（今号より、毎月一回・５日発行）\""},
+    {35, [](std::u16string_view note) { return IsNoteAfterSpace(note, true); },
+     "followed by U+3000 and a note in full-width parentheses"},
+    {39, [](std::u16string_view note) { return note == u"　（誌代＝１５０円）"; },
+     "followed by \"　（誌代＝１５０円）\""},
+    {42, [](std::u16string_view note) { return IsNoteAfterSpace(note, false); },
+     "followed by U+3000 and a note without parentheses"},
+    {80, [](std::u16string_view note) { return note == kIdeographicSpace; }, "followed by one U+3000"},
+    {89, [](std::u16string_view note) { return note == u"（定価 200円）"; },
+     "followed at once by \"（定価 200円）\""},
+    {380, [](std::u16string_view note) { return note == u"（終刊号）"; },
+     "followed at once by \"（終刊号）\""},
+};
+
+constexpr HeaderNote kNoNote{0, [](std::u16string_view note) { return note.empty(); },
+                             "with nothing after it"};
+
+const HeaderNote& NoteOf(int n) {
+    for (const HeaderNote& note : kHeaderNotes)
+        if (note.issue == n)
+            return note;
+    return kNoNote;
 }
 
 void CheckHeader(int n, std::u16string_view header, std::vector<Violation>& out) {
     const std::u16string label = HeaderLabel(n);
-    if (header.starts_with(label) && IsHeaderNote(n, header.substr(label.size())))
+    const HeaderNote& note = NoteOf(n);
+    if (header.starts_with(label) && note.accepts(header.substr(label.size())))
         return;
-    out.push_back(
-        {1, "header", "expected " + Quote(label) + " " + HeaderNoteRule(n) + ", found " + Quote(header)});
+    out.push_back({1, "header", "expected " + Quote(label) + " " + note.rule + ", found " + Quote(header)});
 }
 
 void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vector<Violation>& out) {
-    if (n != 382) {
+    if (n != kSpecialEntry) {
         if (lines.size() >= 2 && !lines[1].empty())
             out.push_back({2, "line-2", "line 2 must be empty"});
         return;
