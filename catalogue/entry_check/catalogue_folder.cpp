@@ -136,6 +136,28 @@ void Complete(const Folder& folder, const StoppedChange& stopped, SetChange& cha
 
 } // namespace
 
+std::string RenderNamesList(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += name + '\n';
+    return list;
+}
+
+NamesList ReadNamesList(std::string_view text) {
+    NamesList list;
+    for (const std::string_view line : SplitLines(text)) {
+        const std::string name(line);
+        if (!IsPlainName(name)) {
+            list.problem = name.empty() ? "has an empty line"
+                                        : "names " + QuoteBytes(name) + ", which is not a plain file name";
+            list.names.clear();
+            return list;
+        }
+        list.names.push_back(name);
+    }
+    return list;
+}
+
 std::filesystem::path SetFilePath(const std::filesystem::path& folder, const std::string& name) {
     std::error_code error;
     if (std::filesystem::symlink_status(folder / kCommit, error).type() ==
@@ -167,18 +189,13 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         found.problem = prefix + " cannot be read: " + Reason(list.error);
         return found;
     }
-    for (const std::string_view line : SplitLines(std::string_view(list.bytes))) {
-        const std::string name(line);
-        if (!IsPlainName(name)) {
-            found.problem =
-                prefix + (name.empty() ? " has an empty line"
-                                       : " names " + QuoteBytes(name) + ", which is not a plain file name");
-            found.names.clear();
-            return found;
-        }
-        found.names.push_back(name);
+    NamesList read = ReadNamesList(list.bytes);
+    if (!read.problem.empty()) {
+        found.problem = prefix + " " + read.problem;
+        return found;
     }
     found.kind = StoppedChange::Kind::Ours;
+    found.names = std::move(read.names);
     return found;
 }
 
@@ -236,10 +253,10 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
                                   ": cannot make a folder for the new set: " + Reason(error));
         return change;
     }
-    std::string names;
+    std::vector<std::string> names;
     for (const SetFile& file : files)
-        names += file.name + '\n';
-    staging.WriteNew(kNames, names, error);
+        names.push_back(file.name);
+    staging.WriteNew(kNames, RenderNamesList(names), error);
     if (error)
         change.messages.push_back(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
     for (std::size_t i = 0; i < files.size() && !error; ++i) {

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aoba {
@@ -31,6 +32,15 @@ struct StoppedChange {
 };
 
 StoppedChange FindStoppedChange(const std::filesystem::path& folder);
+
+// The list .import-commit holds of the names its change replaces, one a line, as a change of ours writes
+// it and reads it back: only plain names inside the folder (no path, none starting with '.').
+std::string RenderNamesList(const std::vector<std::string>& names);
+struct NamesList {
+    std::vector<std::string> names;
+    std::string problem; // what it holds that a list of ours does not: "has an empty line" …
+};
+NamesList ReadNamesList(std::string_view text);
 
 struct SetFile {
     std::string name;
