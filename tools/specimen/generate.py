@@ -3,8 +3,9 @@
 """Write the specimen catalogue, data/001.txt .. data/382.txt, and its manifest data/SHA256SUMS.
 
 The header lines are the true ones; the bodies are invented tables of contents
-shaped like the real ones and sized so that every figure in tools/README.md
-comes out exactly.  All figures are counted from the finished text and checked
+shaped like the real ones and sized so that every figure of
+tools/expected_figures.txt (the file the checker compiles in) comes out exactly.
+All figures are counted from the finished text and checked against that file
 before a single file is written.  Standard library only; the random stream is
 our own so the output is the same on every platform and Python version.
 """
@@ -19,14 +20,43 @@ CRLF = "\r\n"
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 # ------------------------------------------------------------------ targets
-T_LINES, T_CHARS, T_BYTES = 8305, 214023, 397857
-T_ARTICLES, T_CONTS = 5817, 1717
-T_TRAIL_LINES, T_TRAIL_ENTRIES = 310, 197
-T_STAFF, T_HALFWIDTH = 292, 202
-T_FW_EQ, T_ASCII_EQ = 5039, 21
-E55 = (3, 39, 64)               # lines, characters, bytes
-E380 = (56, 1398, 2635)
+FIGURES_FILE = os.path.join(REPO, "tools", "expected_figures.txt")
+
+
+def read_figures(path=FIGURES_FILE):
+    """Each figure of the file by name, as the numbers its value holds: [382], [3, 55] for 3 in entry
+    55, [49, 95, ...] for a list of entries, [1] or [0] for yes or no."""
+    figures = {}
+    with open(path, encoding="utf-8") as fh:
+        for line in fh:
+            if line.strip() and not line.startswith("#"):
+                name, value = line.split(None, 1)
+                value = value.strip()
+                figures[name] = ([1] if value == "yes" else [0] if value == "no"
+                                 else [int(x) for x in re.findall(r"\d+", value)])
+    return figures
+
+
+FIGURES = read_figures()
+
+
+def target(name):
+    """A figure that is one number."""
+    value, = FIGURES[name]
+    return value
+
+
+T_LINES, T_CHARS, T_BYTES = target("total-lines"), target("total-characters"), target("total-bytes")
+T_ARTICLES, T_CONTS = target("article-lines"), target("continuation-lines")
+T_TRAIL_LINES, T_TRAIL_ENTRIES = target("trailing-run-lines"), target("trailing-run-entries")
+T_STAFF, T_HALFWIDTH = target("staff-entries"), target("half-width-katakana-entries")
+T_FW_EQ, T_ASCII_EQ = target("full-width-equals"), target("ascii-equals")
+E55 = tuple(FIGURES[f"fewest-{m}"][0] for m in ("lines", "characters", "bytes"))
+E380 = tuple(FIGURES[f"most-{m}"][0] for m in ("lines", "characters", "bytes"))
+assert all(FIGURES[f"fewest-{m}"][1:] == [55] and FIGURES[f"most-{m}"][1:] == [380]
+           for m in ("lines", "characters", "bytes")), "the plan makes 55 the shortest entry, 380 the longest"
 ODD = {49: "stop", 95: "stop", 136: "space", 170: "empty", 331: "one", 347: "five"}
+assert sorted(ODD) == FIGURES["other-line-entries"] and len(ODD) == target("other-lines")
 
 
 class Rng:
@@ -634,49 +664,82 @@ def ibm_ideographs():
     return found
 
 
-def figures(texts):
-    """Count the figures of tools/README.md by its definitions."""
-    f = {"articles": 0, "conts": 0, "odd": [], "trail_lines": 0, "trail_entries": 0,
-         "staff": 0, "runs": [], "hk": 0, "eq": 0, "fweq": 0, "longest": 0, "ibm": 0}
+def count_figures(texts):
+    """Every figure of tools/expected_figures.txt, counted from the finished texts by the definitions of
+    tools/README.md and written as read_figures() reads the file."""
     ibm = ibm_ideographs()
-    for n, text in texts.items():
-        lines = text.split(CRLF)[:-1]
-        f["longest"] = max(f["longest"], max(len(l) for l in lines))
-        body = lines[3:] if n == 382 else lines[2:]
-        kinds, trails = [], 0
+    lines = {n: t.split(CRLF)[:-1] for n, t in texts.items()}
+    measures = {"lines": {n: len(ls) for n, ls in lines.items()},
+                "characters": {n: len(t) for n, t in texts.items()},
+                "bytes": {n: len(t.encode("cp932")) for n, t in texts.items()}}
+    kinds, runs, trails, staff = {}, [], {}, 0
+    for n, ls in lines.items():
+        body = ls[3:] if n == 382 else ls[2:]
+        kinds[n] = []
         for line in body:
             run = len(line) - len(line.lstrip(SP))
             rest = line[run:]
             if run == 1 and rest and rest[0] != " ":
-                kinds.append("a")
+                kinds[n].append("a")
             elif 2 <= run <= 39 and rest and rest[0] != " ":
-                kinds.append("c")
-                f["runs"].append(run)
+                kinds[n].append("c")
+                runs.append(run)
             else:
-                kinds.append("x")
-                f["odd"].append(n)
-            if line.strip(SP + " ") and line[-1] in SP + " ":
-                trails += 1
-        f["articles"] += kinds.count("a")
-        f["conts"] += kinds.count("c")
-        f["trail_lines"] += trails
-        f["trail_entries"] += trails > 0
-        if "a" in kinds:
-            last = len(kinds) - 1 - kinds[::-1].index("a")
+                kinds[n].append("x")
+        trails[n] = sum(bool(line.strip(SP + " ")) and line[-1] in SP + " " for line in body)
+        if "a" in kinds[n]:
+            last = len(kinds[n]) - 1 - kinds[n][::-1].index("a")
             item = [body[last]]
-            for kind, line in zip(kinds[last + 1:], body[last + 1:]):
+            for kind, line in zip(kinds[n][last + 1:], body[last + 1:]):
                 if kind != "c":
                     break
                 item.append(line)
             joined = "".join(l.lstrip(SP) for l in item)
             m = re.search("」[＝=]", joined)
-            f["staff"] += bool(joined.startswith("「") and m and "、" in joined[m.end():])
-        f["hk"] += any("\uff61" <= c <= "\uff9f" for c in text)
-        f["ibm"] += sum(c in ibm for c in text)
-        if n <= 380:
-            f["eq"] += text.count("=")
-            f["fweq"] += text.count("＝")
-    return f
+            staff += bool(joined.startswith("「") and m and "、" in joined[m.end():])
+
+    def extreme(measure, pick):
+        best = pick(measure.values())
+        return [best] + [n for n in measure if measure[n] == best]
+
+    def mean(measure):
+        return [(2 * sum(measure.values()) + len(measure)) // (2 * len(measure))]
+
+    def having(*parts, regular=False):
+        return [n for n, t in texts.items() if (n <= 380 or not regular) and all(p in t for p in parts)]
+
+    regular = [t for n, t in texts.items() if n <= 380]
+    found = {"entries": [len(texts)]}
+    for m, measure in measures.items():
+        found[f"fewest-{m}"], found[f"most-{m}"] = extreme(measure, min), extreme(measure, max)
+        found[f"mean-{m}"] = mean(measure)
+        found[f"total-{m}"] = [sum(measure.values())]
+    found.update({
+        "lines-of-381": [measures["lines"][381]], "lines-of-382": [measures["lines"][382]],
+        "longest-line": [max(len(l) for ls in lines.values() for l in ls)],
+        "article-lines": [sum(k.count("a") for k in kinds.values())],
+        "continuation-lines": [sum(k.count("c") for k in kinds.values())],
+        "shortest-run": [min(runs)], "longest-run": [max(runs)],
+        "other-lines": [sum(k.count("x") for k in kinds.values())],
+        "other-line-entries": [n for n, k in kinds.items() if "x" in k],
+        "trailing-run-lines": [sum(trails.values())],
+        "trailing-run-entries": [sum(t > 0 for t in trails.values())],
+        "staff-entries": [staff],
+        "half-width-katakana-entries": [sum(any("\uff61" <= c <= "\uff9f" for c in t) for t in texts.values())],
+        "centre-entries": [len(having("センター", regular=True))],
+        "centre-half-width-entries": [len(having("ｾﾝﾀｰ", regular=True))],
+        "centre-both-entries": [len(having("センター", "ｾﾝﾀｰ", regular=True))],
+        "nine-eleven-entries": [len(having("９・11", regular=True))],
+        "nine-eleven-half-width-entries": [len(having("9･11", regular=True))],
+        "ascii-equals": [sum(t.count("=") for t in regular)],
+        "full-width-equals": [sum(t.count("＝") for t in regular)],
+        "roman-one": [int(bool(having("Ⅰ")))], "roman-two": [int(bool(having("Ⅱ")))],
+        "millimetre": [int(bool(having("㎜")))],
+        "ibm-ideographs": [sum(c in ibm for t in texts.values() for c in t)],
+        "appendix-entries": having("付録"), "special-entries": having("特別号"), "final-entries": having("終刊号"),
+        "headers-without-go": [n for n, ls in lines.items() if "号" not in ls[0]],
+    })
+    return found
 
 
 def check(texts):
@@ -697,16 +760,9 @@ def check(texts):
                  (380, "2004年７月 380号（終刊号）"), (325, "1999年12月 325号"), (326, "2000年１月 326号")]:
         assert header(n) == h, (n, header(n))
     heads = {n: t.split(CRLF)[0] for n, t in texts.items()}
-    assert [n for n, t in texts.items() if "号" not in heads[n]] == [381]
-    for word, where in (("付録", [381]), ("特別号", [382]), ("終刊号", [380])):
-        assert [n for n, t in texts.items() if word in t] == where, word
     assert sorted(n for n, t in texts.items() if "56号" in t) == [56, 156, 256, 356]
     assert all(t.count("56号") == ("56号" in heads[n]) for n, t in texts.items())
     assert all(t.count("号") == heads[n].count("号") for n, t in texts.items())
-    regular = [t for n, t in texts.items() if n <= 380]
-    both = [("センター" in t, "ｾﾝﾀｰ" in t) for t in regular]
-    assert [sum(a for a, b in both), sum(b for a, b in both), sum(a and b for a, b in both)] == [20, 7, 1]
-    assert [sum("９・11" in t for t in regular), sum("9･11" in t for t in regular)] == [2, 16]
     allt = "".join(texts.values())
     assert all(c in allt for c in "ⅠⅡ㎜｢｣､･｡")
     extra = texts[381] + texts[382]
@@ -714,34 +770,12 @@ def check(texts):
     assert not any("\uff61" <= c <= "\uff9f" for c in extra)
     assert all(l == l.rstrip(SP + " ") for l in extra.split(CRLF))
 
-    f = figures(texts)
-    lines = {n: t.count(CRLF) for n, t in texts.items()}
-    size = {n: sizes(t) for n, t in texts.items()}
-    others = [n for n in texts if n not in (55, 380)]
-    got = {
-        "entries": len(texts), "e55": (lines[55],) + size[55], "e380": (lines[380],) + size[380],
-        "381/382 lines": (lines[381], lines[382]),
-        "unique extremes": all(lines[n] > 3 and lines[n] < 56 and size[n][0] > 39 and size[n][1] > 64
-                               and size[n][0] < 1398 and size[n][1] < 2635 for n in others),
-        "longest line": f["longest"],
-        "totals": (sum(s[0] for s in size.values()), sum(lines.values()), sum(s[1] for s in size.values())),
-        "articles/conts": (f["articles"], f["conts"]), "runs": (min(f["runs"]), max(f["runs"])),
-        "odd": f["odd"], "trailing": (f["trail_lines"], f["trail_entries"]), "staff": f["staff"],
-        "halfwidth": f["hk"], "= / ＝": (f["eq"], f["fweq"]), "ibm": f["ibm"],
-    }
-    want = {
-        "entries": 382, "e55": E55, "e380": E380, "381/382 lines": (6, 8), "unique extremes": True,
-        "longest line": 69, "totals": (T_CHARS, T_LINES, T_BYTES),
-        "articles/conts": (T_ARTICLES, T_CONTS), "runs": (2, 39), "odd": sorted(ODD),
-        "trailing": (T_TRAIL_LINES, T_TRAIL_ENTRIES), "staff": T_STAFF, "halfwidth": T_HALFWIDTH,
-        "= / ＝": (T_ASCII_EQ, T_FW_EQ), "ibm": 1,
-    }
-    bad = [f"{k}: got {got[k]}, want {want[k]}" for k in want if got[k] != want[k]]
+    # every figure as the file gives it, and 55 and 380 alone at the extremes
+    found = count_figures(texts)
+    assert found.keys() == FIGURES.keys(), sorted(found.keys() ^ FIGURES.keys())
+    bad = [f"{k}: got {found[k]}, want {FIGURES[k]}" for k in FIGURES if found[k] != FIGURES[k]]
     assert not bad, "\n".join(bad)
-    means = tuple(round(sum(x) / 382) for x in
-                  ([s[0] for s in size.values()], [s[1] for s in size.values()], lines.values()))
-    assert means == (560, 1042, 22), means
-    return got, means
+    return found
 
 
 # ---------------------------------------------------------------------- main
@@ -785,7 +819,7 @@ def main():
     ap.add_argument("--out", default=os.path.join(REPO, "data"), help="folder to write (default: data/)")
     args = ap.parse_args()
     texts = generate()
-    got, means = check(texts)
+    found = check(texts)
     os.makedirs(args.out, exist_ok=True)
     sums = []
     for n, text in texts.items():
@@ -797,9 +831,8 @@ def main():
     with open(os.path.join(args.out, "SHA256SUMS"), "w", encoding="ascii", newline="\n") as fh:
         fh.write("".join(sums))
     print(f"wrote 382 entries to {args.out}")
-    for k, v in got.items():
-        print(f"  {k}: {v}")
-    print(f"  means (characters, bytes, lines): {means}")
+    for name, value in found.items():
+        print(f"  {name}: {' '.join(map(str, value))}")
 
 
 if __name__ == "__main__":
