@@ -37,8 +37,7 @@ void RemoveStaging(const Folder& folder, const std::string& name, SetChange& cha
     if (!error)
         folder.Remove(name, error);
     if (error)
-        change.messages.push_back(Where(folder, name) +
-                                  ": cannot remove the left-over folder: " + Reason(error));
+        change.Failed(Where(folder, name) + ": cannot remove the left-over folder: " + Reason(error));
 }
 
 // Renames the commit folder to a fresh staging name, which undoes the one step (or retires a finished
@@ -48,7 +47,7 @@ bool Retire(const Folder& folder, SetChange& change) {
     const std::string trash = folder.FreeName(kStagingPrefix);
     Folder::Rename(folder, kCommit, folder, trash, error);
     if (error) {
-        change.messages.push_back(Where(folder, kCommit) + ": cannot rename the folder: " + Reason(error));
+        change.Failed(Where(folder, kCommit) + ": cannot rename the folder: " + Reason(error));
         return false;
     }
     folder.Sync(error);
@@ -67,14 +66,13 @@ std::string MoveIn(const Folder& folder, const Folder& commit, const std::vector
         if (folder.Kind(name) != NameKind::None) {
             Folder::Rename(folder, name, commit, name + kOld, error);
             if (error) {
-                change.messages.push_back(Where(folder, name) +
-                                          ": cannot move the old file aside: " + Reason(error));
+                change.Failed(Where(folder, name) + ": cannot move the old file aside: " + Reason(error));
                 return name;
             }
         }
         Folder::Rename(commit, name, folder, name, error);
         if (error) {
-            change.messages.push_back(Where(folder, name) + ": cannot replace the file: " + Reason(error));
+            change.Failed(Where(folder, name) + ": cannot replace the file: " + Reason(error));
             return name;
         }
     }
@@ -99,8 +97,7 @@ bool MoveBack(const Folder& folder, const Folder& commit, const std::vector<std:
         if (!error && hasOld)
             Folder::Rename(commit, name + kOld, folder, name, error);
         if (error) {
-            change.messages.push_back(Where(folder, name) +
-                                      ": cannot put the old file back: " + Reason(error));
+            change.Failed(Where(folder, name) + ": cannot put the old file back: " + Reason(error));
             return false;
         }
         restored += hasNew ? 0 : 1;
@@ -116,8 +113,10 @@ void Complete(const Folder& folder, const StoppedChange& stopped, SetChange& cha
     std::error_code error;
     const Folder commit = folder.OpenSub(kCommit, error);
     if (error || stopped.kind != StoppedChange::Kind::Ours) {
-        change.messages.push_back(
-            error ? Where(folder, kCommit) + ": cannot open the folder: " + Reason(error) : stopped.problem);
+        if (error)
+            change.Failed(Where(folder, kCommit) + ": cannot open the folder: " + Reason(error));
+        else
+            change.messages.push_back(stopped.problem);
         change.outcome = SetChange::Outcome::Stuck;
         return;
     }
@@ -249,8 +248,8 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     std::string stagingName;
     const Folder staging = folder.MakeUniqueSub(kStagingPrefix, stagingName, error);
     if (error) {
-        change.messages.push_back(NativePathText(folder.Path()) +
-                                  ": cannot make a folder for the new set: " + Reason(error));
+        change.Failed(NativePathText(folder.Path()) +
+                      ": cannot make a folder for the new set: " + Reason(error));
         return change;
     }
     std::vector<std::string> names;
@@ -258,25 +257,24 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
         names.push_back(file.name);
     staging.WriteNew(kNames, RenderNamesList(names), error);
     if (error)
-        change.messages.push_back(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
+        change.Failed(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
     for (std::size_t i = 0; i < files.size() && !error; ++i) {
         staging.WriteNew(files[i].name, files[i].bytes, error);
         if (error)
-            change.messages.push_back(Where(staging, files[i].name) +
-                                      ": cannot write the file: " + Reason(error));
+            change.Failed(Where(staging, files[i].name) + ": cannot write the file: " + Reason(error));
     }
     if (!error) {
         staging.SyncFileSystem(error);
         if (error)
-            change.messages.push_back(NativePathText(staging.Path()) +
-                                      ": cannot flush the new set to disk: " + Reason(error));
+            change.Failed(NativePathText(staging.Path()) +
+                          ": cannot flush the new set to disk: " + Reason(error));
     }
     if (!error) {
         // The one step: from here on the set is the new one.
         Folder::Rename(folder, stagingName, folder, kCommit, error);
         if (error)
-            change.messages.push_back(NativePathText(staging.Path()) + ": cannot rename it to " + kCommit +
-                                      ": " + Reason(error));
+            change.Failed(NativePathText(staging.Path()) + ": cannot rename it to " + kCommit + ": " +
+                          Reason(error));
     }
     if (error) {
         RemoveStaging(folder, stagingName, change);

@@ -55,6 +55,12 @@ struct SetChange {
     };
     Outcome outcome = Outcome::Done;
     std::vector<std::string> messages; // what was found, done and refused, in order; errors with their reason
+    bool systemError = false;          // a step failed for the system's reason, not by a refusal of ours
+
+    void Failed(std::string message) {
+        messages.push_back(std::move(message));
+        systemError = true;
+    }
 };
 
 // Replaces the named files of folder with files, all or none. folder must be locked exclusively and

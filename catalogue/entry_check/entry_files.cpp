@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/entry_files.h"
 
+#include "calendar/calendar.h"
 #include "catalogue/entry_check/catalogue_folder.h"
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/lines.h"
@@ -48,6 +49,18 @@ std::string EntryFileName(int n) {
     return name;
 }
 
+int EntryNumberOf(std::string_view name) {
+    if (name.size() != 7 || !name.ends_with(".txt"))
+        return 0;
+    int n = 0;
+    for (const char c : name.substr(0, 3)) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n >= 1 && n <= kEntryCount ? n : 0;
+}
+
 std::optional<Violation> ReadViolation(const FileRead& read, std::size_t limit) {
     switch (read.status) {
     case FileRead::Status::Read: return std::nullopt;
@@ -59,7 +72,7 @@ std::optional<Violation> ReadViolation(const FileRead& read, std::size_t limit) 
                              " an entry file may have; not read"};
     case FileRead::Status::Failed: break;
     }
-    return Violation{0, "unreadable", "the file cannot be read: " + Reason(read.error)};
+    return Violation{0, "unreadable", "the file cannot be read: " + Reason(read.error), 1, true};
 }
 
 EntryText DecodeEntry(int n, std::string_view bytes, FileEncoding encoding, Cp932& codePage) {

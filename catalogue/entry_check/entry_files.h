@@ -19,6 +19,8 @@ enum class FileEncoding { Utf8, Cp932, Detect };
 inline constexpr std::size_t kMaxEntryBytes = 64 * 1024;
 
 std::string EntryFileName(int n);
+// n for the file name of entry n ("001.txt" … "382.txt"), 0 for any other name.
+int EntryNumberOf(std::string_view name);
 
 struct EntryText {
     std::optional<std::u16string> text; // nothing when the bytes cannot be decoded

@@ -15,7 +15,8 @@ struct Violation {
     int line = 0;     // 1-based; 0 for the file as a whole
     std::string rule; // a short stable name: "line-end", "header", "repertoire" …
     std::string detail;
-    long count = 1; // more than one for the line that stands for those of its rule not listed
+    long count = 1;       // more than one for the line that stands for those of its rule not listed
+    bool ioError = false; // the file could not be read, for the system's reason
 };
 
 // At most this many violations of one rule are listed for a file; one more line gives the count of the rest.

@@ -121,10 +121,20 @@ std::intptr_t Keep(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(handle);
 }
 
+// Backup semantics open a file as readily as a folder: what was opened is looked at, and a file refused as
+// opening it as a folder would be.
 HANDLE OpenFolder(const std::filesystem::path& path, bool followLink) {
-    return CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+    const HANDLE handle = CreateFileW(
+        path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+    BY_HANDLE_FILE_INFORMATION information;
+    if (handle != INVALID_HANDLE_VALUE && (!GetFileInformationByHandle(handle, &information) ||
+                                           !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        CloseHandle(handle);
+        SetLastError(ERROR_DIRECTORY);
+        return INVALID_HANDLE_VALUE;
+    }
+    return handle;
 }
 
 const wchar_t* kLockName = L".catalogue-lock";

@@ -17,19 +17,6 @@ namespace aoba {
 
 namespace {
 
-// Entry n from its file name, or 0.
-int EntryNumber(std::string_view name) {
-    if (name.size() != 7 || !name.ends_with(".txt"))
-        return 0;
-    int n = 0;
-    for (const char c : name.substr(0, 3)) {
-        if (c < '0' || c > '9')
-            return 0;
-        n = n * 10 + (c - '0');
-    }
-    return n >= 1 && n <= kEntryCount && EntryFileName(n) == name ? n : 0;
-}
-
 bool IsHex(std::string_view s) {
     return s.size() == 64 && s.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
 }
@@ -56,7 +43,7 @@ std::string LineProblem(std::string_view line, std::map<int, std::string>& diges
         (line[65] != ' ' && line[65] != '*'))
         return "not a line \"DIGEST  NNN.txt\": " + QuoteBytes(line);
     const std::string_view name = line.substr(kNameAt);
-    const int n = EntryNumber(name);
+    const int n = EntryNumberOf(name);
     if (n == 0)
         return "names " + QuoteBytes(name) + ", which is not an entry file";
     if (!digests.emplace(n, Lower(std::string(line.substr(0, 64)))).second)
@@ -99,7 +86,7 @@ std::vector<ManifestProblem> ManifestProblems(const std::filesystem::path& folde
         return problems;
     }
     if (const std::optional<Violation> refused = ReadViolation(manifest, kMaxEntryBytes)) {
-        problems.push_back({manifestPath, 0, refused->detail});
+        problems.push_back({manifestPath, 0, refused->detail, refused->ioError});
         return problems;
     }
     ManifestText text = ReadManifestText(manifest.bytes);
@@ -109,25 +96,31 @@ std::vector<ManifestProblem> ManifestProblems(const std::filesystem::path& folde
     }
 
     ShortList mismatches(kListedMismatches);
+    bool unlistedIoError = false;
     for (int n = 1; n <= kEntryCount; ++n) {
         const std::filesystem::path path = SetFilePath(folder, EntryFileName(n));
         const auto digest = text.digests.find(n);
         std::string problem;
+        bool ioError = false;
         if (digest == text.digests.end()) {
             problem = std::string("has no line in ") + kManifestName;
         } else {
             const FileRead entry = ReadRegularFile(path, kMaxEntryBytes);
-            if (const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes))
+            if (const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes)) {
                 problem = refused->detail;
-            else if (Sha256Hex(entry.bytes) != digest->second)
+                ioError = refused->ioError;
+            } else if (Sha256Hex(entry.bytes) != digest->second)
                 problem = std::string("does not match its line in ") + kManifestName;
         }
         if (!problem.empty() && mismatches.Take())
-            problems.push_back({path, 0, problem});
+            problems.push_back({path, 0, problem, ioError});
+        else
+            unlistedIoError = unlistedIoError || ioError;
     }
     if (mismatches.Unlisted() > 0)
-        problems.push_back(
-            {manifestPath, 0, std::to_string(mismatches.Unlisted()) + " more files do not match it"});
+        problems.push_back({manifestPath, 0,
+                            std::to_string(mismatches.Unlisted()) + " more files do not match it",
+                            unlistedIoError});
     return problems;
 }
 
@@ -143,7 +136,7 @@ CheckedSet CheckSet(const std::filesystem::path& folder) {
     std::error_code error;
     set.lock = Folder::OpenToRead(folder, error);
     if (error) {
-        set.problems.push_back({folder, 0, "cannot open the folder: " + Reason(error)});
+        set.problems.push_back({folder, 0, "cannot open the folder: " + Reason(error), true});
         return set;
     }
     // Where the file system has no locks, the manifest still catches a set changed while it is read.

@@ -26,6 +26,7 @@ struct ManifestProblem {
     std::filesystem::path path;
     int line = 0; // in the manifest; 0 for a file as a whole
     std::string detail;
+    bool ioError = false; // a file could not be read, for the system's reason
 };
 
 // What a manifest's text says: the digest of each entry file it names, in lower case, and each line that is
