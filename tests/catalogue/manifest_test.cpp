@@ -5,10 +5,62 @@
 
 #include <QTest>
 
+namespace {
+
+const QByteArray kDigest = QByteArray(64, 'a');
+
+} // namespace
+
 class ManifestTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void manifestLinesReadAsSha256sumWritesThem_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("digests");
+        QTest::addColumn<QStringList>("problems"); // "LINE: DETAIL"
+        QTest::newRow("text mode, two spaces") << kDigest + "  001.txt\n" << 1 << QStringList();
+        QTest::newRow("binary mode of sha256sum -b, a star before the name") << kDigest + " *001.txt\n"
+                                                                             << 1 << QStringList();
+        QTest::newRow("upper-case digest") << kDigest.toUpper() + "  001.txt\n" << 1 << QStringList();
+        QTest::newRow("CR LF line ends") << kDigest + "  001.txt\r\n" + kDigest + "  002.txt\r\n"
+                                         << 2 << QStringList();
+        QTest::newRow("no line end after the last line") << kDigest + "  382.txt" << 1 << QStringList();
+        QTest::newRow("one space, the line quoted in part")
+            << kDigest + " 001.txt\n"
+            << 0
+            << QStringList{QStringLiteral("1: not a line \"DIGEST  NNN.txt\": \"") + QString(60, u'a') +
+                           QStringLiteral("…\" (the first 60 of 72 characters)")};
+        QTest::newRow("no digest") << QByteArray("abc  001.txt\n") << 0
+                                   << QStringList{QStringLiteral(
+                                          "1: not a line \"DIGEST  NNN.txt\": \"abc  001.txt\"")};
+        QTest::newRow("no such entry")
+            << kDigest + "  383.txt\n"
+            << 0 << QStringList{QStringLiteral("1: names \"383.txt\", which is not an entry file")};
+        QTest::newRow("an entry twice") << kDigest + "  001.txt\n" + kDigest + "  001.txt\n"
+                                        << 1 << QStringList{QStringLiteral("2: names 001.txt a second time")};
+        QStringList tenThenACount;
+        for (int line = 1; line <= 10; ++line)
+            tenThenACount << QStringLiteral("%1: names \"000.txt\", which is not an entry file").arg(line);
+        QTest::newRow("eleven bad lines: ten listed, then a count")
+            << QByteArray(kDigest + "  000.txt\n").repeated(11) << 0
+            << tenThenACount + QStringList{QStringLiteral("0: 1 more lines like these")};
+    }
+
+    void manifestLinesReadAsSha256sumWritesThem() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, digests);
+        QFETCH(QStringList, problems);
+        const aoba::ManifestText manifest = aoba::ReadManifestText(text.toStdString());
+        QStringList found;
+        for (const aoba::ManifestProblem& problem : manifest.problems)
+            found << QStringLiteral("%1: %2").arg(problem.line).arg(QString::fromStdString(problem.detail));
+        QCOMPARE(found, problems);
+        QCOMPARE(static_cast<int>(manifest.digests.size()), digests);
+        for (const auto& [entry, digest] : manifest.digests)
+            QCOMPARE(QByteArray::fromStdString(digest), kDigest);
+    }
+
     void manifestNamesEachFileWithItsPublishedDigest() {
         const std::vector<std::string> entries{
             "", "abc", "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq", std::string(1000000, 'a'),
