@@ -17,6 +17,8 @@ struct Violation {
     std::string detail;
     long count = 1;       // more than one for the line that stands for those of its rule not listed
     bool ioError = false; // the file could not be read, for the system's reason
+
+    friend bool operator==(const Violation&, const Violation&) = default;
 };
 
 // At most this many violations of one rule are listed for a file; one more line gives the count of the rest.
