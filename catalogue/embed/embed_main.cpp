@@ -141,9 +141,11 @@ int main(int argc, char** argv) {
     // A mixed or damaged set never reaches a reader; the lock keeps imports out while the files are read.
     const aoba::CheckedSet set = aoba::CheckSet(argv[1]);
     if (!set.problems.empty()) {
-        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << aoba::NativePathText(argv[1])
+        const std::string folder = aoba::NativePathText(argv[1]);
+        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << folder
                   << " is not the set its manifest names; after editing an entry by hand, run "
-                     "aoba-catalogue-check --update-manifest (see tools/README.md)\n";
+                     "aoba-catalogue-check --update-manifest "
+                  << folder << " (see tools/README.md)\n";
         return 1;
     }
     aoba::Cp932 codePage;

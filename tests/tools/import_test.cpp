@@ -461,7 +461,7 @@ private Q_SLOTS:
         }
         QVERIFY2(run.err.endsWith(
                      QStringLiteral("aoba-embed: %1 is not the set its manifest names; after editing an "
-                                    "entry by hand, run aoba-catalogue-check --update-manifest (see "
+                                    "entry by hand, run aoba-catalogue-check --update-manifest %1 (see "
                                     "tools/README.md)\n")
                          .arg(NativePath(data))),
                  qPrintable(run.err));
