@@ -67,6 +67,25 @@ private:
 } // namespace
 
 std::string Reason(const std::error_code& error) {
+#ifdef _WIN32
+    // The library's message is in the ANSI code page, which a report in UTF-8 would garble on a Japanese
+    // Windows; the system's own words in UTF-16, less the ".\r\n" the library drops too.
+    if (error.category() == std::system_category()) {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                                FORMAT_MESSAGE_IGNORE_INSERTS,
+                                            nullptr, static_cast<DWORD>(error.value()), LANG_USER_DEFAULT,
+                                            reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        if (length > 0) {
+            std::wstring words(text, length);
+            LocalFree(text);
+            if (words.ends_with(L".\r\n"))
+                words.resize(words.size() - 3);
+            const std::u8string utf8 = std::filesystem::path(words).u8string();
+            return {utf8.begin(), utf8.end()};
+        }
+    }
+#endif
     return error.message();
 }
 

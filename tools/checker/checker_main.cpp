@@ -308,6 +308,7 @@ std::variant<aoba::Folder, int> OpenToChange(const fs::path& destination, bool m
         PrintError(shown + " is a symbolic link; name the folder it points to; nothing was changed");
         return kFault;
     }
+    error.clear(); // a destination that is not there is no link
     if (make)
         fs::create_directories(destination, error);
     aoba::Folder folder = error ? aoba::Folder() : aoba::Folder::Open(destination, error);
