@@ -93,9 +93,9 @@ void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vec
         out.push_back({3, "line-2", "line 3 must be empty"});
 }
 
-} // namespace
-
-std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
+// Line ends, controls and the repertoire, character by character; a lone CR or LF ends its line all the
+// same, so the line numbers after it stay right.
+std::vector<Violation> CheckCharacters(std::u16string_view text, Cp932& codePage) {
     std::vector<Violation> out;
     // A file of nothing but tabs would otherwise report each of them; count the rest instead.
     std::map<std::string, ShortList> seen;
@@ -139,6 +139,13 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
                 {0, rule, std::to_string(list.Unlisted()) + " more like these, not listed", list.Unlisted()});
     }
 
+    return out;
+}
+
+} // namespace
+
+std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
+    std::vector<Violation> out = CheckCharacters(text, codePage);
     const std::vector<std::u16string_view> lines = SplitLines(text);
     const int count = static_cast<int>(lines.size());
     if (count > 0 && lines.back().empty())

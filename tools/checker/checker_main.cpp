@@ -128,6 +128,23 @@ std::optional<aoba::FileEncoding> EncodingNamed(const QString& name) {
     return std::nullopt;
 }
 
+// What the command line holds that its mode does not take, or lacks that it needs; empty when it fits.
+QString Misfit(const QCommandLineParser& parser, Mode mode,
+               std::initializer_list<std::pair<const QCommandLineOption*, Option>> options) {
+    const ModeRule& rule = *std::find_if(std::begin(kModeRules), std::end(kModeRules),
+                                         [&](const ModeRule& r) { return r.mode == mode; });
+    for (const auto& [option, bit] : options) {
+        const QString name = QStringLiteral("--") + option->names().front();
+        if (parser.isSet(*option) && !(rule.allowed & bit))
+            return name + QStringLiteral(" does not go with ") + QLatin1String(rule.name);
+        if (!parser.isSet(*option) && (rule.required & bit))
+            return QLatin1String(rule.name) + QStringLiteral(" needs ") + name;
+    }
+    if (parser.positionalArguments().size() != rule.folders)
+        return QLatin1String(rule.folderRule);
+    return {};
+}
+
 // The options, or the status to exit with: 0 after the usage was asked for, 2 after a message on stderr.
 // An option's value is taken whatever it looks like ("--out --help" names a folder), and "--" ends the
 // options.
@@ -157,19 +174,10 @@ std::variant<Options, int> ParseOptions(const QStringList& arguments) {
     options.mode = parser.isSet(import)   ? Mode::Import
                    : parser.isSet(update) ? Mode::UpdateManifest
                                           : Mode::Check;
-    const ModeRule& rule = *std::find_if(std::begin(kModeRules), std::end(kModeRules),
-                                         [&](const ModeRule& r) { return r.mode == options.mode; });
-    const std::pair<const QCommandLineOption*, Option> given[] = {
-        {&encoding, kEncoding}, {&strict, kStrictFigures}, {&out, kOut}};
-    for (const auto& [option, bit] : given) {
-        const QString name = QStringLiteral("--") + option->names().front();
-        if (parser.isSet(*option) && !(rule.allowed & bit))
-            return fail(name + QStringLiteral(" does not go with ") + QLatin1String(rule.name));
-        if (!parser.isSet(*option) && (rule.required & bit))
-            return fail(QLatin1String(rule.name) + QStringLiteral(" needs ") + name);
-    }
-    if (parser.positionalArguments().size() != rule.folders)
-        return fail(QLatin1String(rule.folderRule));
+    if (const QString misfit =
+            Misfit(parser, options.mode, {{&encoding, kEncoding}, {&strict, kStrictFigures}, {&out, kOut}});
+        !misfit.isEmpty())
+        return fail(misfit);
     if (parser.isSet(encoding)) {
         options.encoding = EncodingNamed(parser.value(encoding));
         if (!options.encoding)
