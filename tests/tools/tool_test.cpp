@@ -172,6 +172,9 @@ private Q_SLOTS:
                               "(at byte "
                               "27, line 3)"}
             << 1;
+        QTest::newRow("a bad byte first on its line, on that line")
+            << 381 << "bytes" << ToCp932(kHeader381 + "\r\n\r\n") + "\xFF\r\n"
+            << cp932 << QByteArrayList{"0: encoding: not valid code page 932 at byte 22, line 3"} << 1;
         QTest::newRow("a two-byte character cut off at the end")
             << 381 << "bytes" << cp932Start + "\x81" << cp932
             << QByteArrayList{"0: encoding: not valid code page 932 at byte 24, line 3"} << 1;
