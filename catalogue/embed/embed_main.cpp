@@ -7,7 +7,9 @@
 #include "calendar/calendar.h"
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/lines.h"
 #include "catalogue/entry_check/manifest.h"
+#include "catalogue/entry_check/report.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,14 +60,14 @@ void Replace(std::string& text, const std::string& key, std::size_t value) {
 void WriteUnits(std::ostream& out, std::u16string_view text) {
     char unit[16];
     for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find(u'\n', start), text.size() - 1) + 1;
+        const std::size_t next = aoba::LineAt(text, start).next;
         out << "   ";
-        for (const char16_t c : text.substr(start, end - start)) {
+        for (const char16_t c : text.substr(start, next - start)) {
             std::snprintf(unit, sizeof unit, " 0x%04X,", static_cast<unsigned>(c));
             out << unit;
         }
         out << '\n';
-        start = end;
+        start = next;
     }
 }
 
@@ -81,7 +83,7 @@ bool Write(const std::filesystem::path& path, const std::string& text) {
     out << text;
     if (out.flush())
         return true;
-    std::cerr << "aoba-embed: cannot write " << aoba::Shown(path) << '\n';
+    std::cerr << "aoba-embed: cannot write " << aoba::NativePathText(path) << '\n';
     return false;
 }
 
@@ -139,9 +141,11 @@ int main(int argc, char** argv) {
     // A mixed or damaged set never reaches a reader; the lock keeps imports out while the files are read.
     const aoba::CheckedSet set = aoba::CheckSet(argv[1]);
     if (!set.problems.empty()) {
-        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << aoba::Shown(argv[1])
+        const std::string folder = aoba::NativePathText(argv[1]);
+        std::cerr << aoba::RenderProblems(set.problems) << "aoba-embed: " << folder
                   << " is not the set its manifest names; after editing an entry by hand, run "
-                     "aoba-catalogue-check --update-manifest (see tools/README.md)\n";
+                     "aoba-catalogue-check --update-manifest "
+                  << folder << " (see tools/README.md)\n";
         return 1;
     }
     aoba::Cp932 codePage;
@@ -150,8 +154,7 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= aoba::kEntryCount; ++n) {
         const aoba::EntryFile file = aoba::ReadEntryFile(argv[1], n, aoba::FileEncoding::Utf8, codePage);
         for (const aoba::Violation& v : file.violations) {
-            std::cerr << aoba::Shown(file.path) << ':' << v.line << ": " << v.rule << ": " << v.detail
-                      << '\n';
+            std::cerr << aoba::ReportLine(file.path, v.line, v.rule, v.detail) << '\n';
             ok = false;
         }
         if (file.text)

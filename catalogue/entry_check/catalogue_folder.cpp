@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/catalogue_folder.h"
 
+#include "catalogue/entry_check/lines.h"
+#include "catalogue/entry_check/report.h"
+
 namespace aoba {
 
 namespace {
@@ -13,43 +16,15 @@ const std::string kOld = ".old";
 const std::string kNames = ".names";
 
 std::string Where(const Folder& folder, const std::string& name) {
-    return Shown(folder.Path() / name);
+    return NativePathText(folder.Path() / name);
 }
 
 // The most a list of ours can hold: a few hundred short names.
 constexpr std::size_t kMaxNamesBytes = 1 << 16;
 
-std::vector<std::string> SplitNames(const std::string& text) {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        names.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
-    return names;
-}
-
 // Only plain names inside the folder, as a change of ours lists them.
 bool IsPlainName(const std::string& name) {
     return !name.empty() && !name.starts_with('.') && name.find_first_of("/\\") == std::string::npos;
-}
-
-// A name from a file anyone could have written, fit for a terminal: control bytes are shown, not sent, and
-// a long one is cut short.
-std::string Shown(const std::string& name) {
-    constexpr std::size_t kLongest = 80;
-    std::string shown = "\"";
-    for (std::size_t i = 0; i < name.size() && i < kLongest; ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
-        if (byte < 0x20 || byte == 0x7f) {
-            constexpr const char* kHex = "0123456789abcdef";
-            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            shown += name[i];
-        }
-    }
-    return shown + (name.size() > kLongest ? "\"..." : "\"");
 }
 
 // Removes a staging folder and the files in it; one of our folders never holds a folder.
@@ -62,8 +37,7 @@ void RemoveStaging(const Folder& folder, const std::string& name, SetChange& cha
     if (!error)
         folder.Remove(name, error);
     if (error)
-        change.messages.push_back(Where(folder, name) +
-                                  ": cannot remove the left-over folder: " + Reason(error));
+        change.Failed(Where(folder, name) + ": cannot remove the left-over folder: " + Reason(error));
 }
 
 // Renames the commit folder to a fresh staging name, which undoes the one step (or retires a finished
@@ -73,7 +47,7 @@ bool Retire(const Folder& folder, SetChange& change) {
     const std::string trash = folder.FreeName(kStagingPrefix);
     Folder::Rename(folder, kCommit, folder, trash, error);
     if (error) {
-        change.messages.push_back(Where(folder, kCommit) + ": cannot rename the folder: " + Reason(error));
+        change.Failed(Where(folder, kCommit) + ": cannot rename the folder: " + Reason(error));
         return false;
     }
     folder.Sync(error);
@@ -92,14 +66,13 @@ std::string MoveIn(const Folder& folder, const Folder& commit, const std::vector
         if (folder.Kind(name) != NameKind::None) {
             Folder::Rename(folder, name, commit, name + kOld, error);
             if (error) {
-                change.messages.push_back(Where(folder, name) +
-                                          ": cannot move the old file aside: " + Reason(error));
+                change.Failed(Where(folder, name) + ": cannot move the old file aside: " + Reason(error));
                 return name;
             }
         }
         Folder::Rename(commit, name, folder, name, error);
         if (error) {
-            change.messages.push_back(Where(folder, name) + ": cannot replace the file: " + Reason(error));
+            change.Failed(Where(folder, name) + ": cannot replace the file: " + Reason(error));
             return name;
         }
     }
@@ -124,8 +97,7 @@ bool MoveBack(const Folder& folder, const Folder& commit, const std::vector<std:
         if (!error && hasOld)
             Folder::Rename(commit, name + kOld, folder, name, error);
         if (error) {
-            change.messages.push_back(Where(folder, name) +
-                                      ": cannot put the old file back: " + Reason(error));
+            change.Failed(Where(folder, name) + ": cannot put the old file back: " + Reason(error));
             return false;
         }
         restored += hasNew ? 0 : 1;
@@ -141,8 +113,10 @@ void Complete(const Folder& folder, const StoppedChange& stopped, SetChange& cha
     std::error_code error;
     const Folder commit = folder.OpenSub(kCommit, error);
     if (error || stopped.kind != StoppedChange::Kind::Ours) {
-        change.messages.push_back(
-            error ? Where(folder, kCommit) + ": cannot open the folder: " + Reason(error) : stopped.problem);
+        if (error)
+            change.Failed(Where(folder, kCommit) + ": cannot open the folder: " + Reason(error));
+        else
+            change.messages.push_back(stopped.problem);
         change.outcome = SetChange::Outcome::Stuck;
         return;
     }
@@ -160,6 +134,28 @@ void Complete(const Folder& folder, const StoppedChange& stopped, SetChange& cha
 }
 
 } // namespace
+
+std::string RenderNamesList(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+        list += name + '\n';
+    return list;
+}
+
+NamesList ReadNamesList(std::string_view text) {
+    NamesList list;
+    for (const std::string_view line : SplitLines(text)) {
+        const std::string name(line);
+        if (!IsPlainName(name)) {
+            list.problem = name.empty() ? "has an empty line"
+                                        : "names " + QuoteBytes(name) + ", which is not a plain file name";
+            list.names.clear();
+            return list;
+        }
+        list.names.push_back(name);
+    }
+    return list;
+}
 
 std::filesystem::path SetFilePath(const std::filesystem::path& folder, const std::string& name) {
     std::error_code error;
@@ -179,7 +175,7 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         return found;
     found.kind = StoppedChange::Kind::Foreign;
     const std::string prefix =
-        Shown(folder / kCommit) + " is not an import this tool left: its list " + kNames;
+        NativePathText(folder / kCommit) + " is not an import this tool left: its list " + kNames;
     const FileRead list = ReadRegularFile(folder / kCommit / kNames, kMaxNamesBytes);
     switch (list.status) {
     case FileRead::Status::Read: break;
@@ -192,17 +188,13 @@ StoppedChange FindStoppedChange(const std::filesystem::path& folder) {
         found.problem = prefix + " cannot be read: " + Reason(list.error);
         return found;
     }
-    for (const std::string& name : SplitNames(list.bytes)) {
-        if (!IsPlainName(name)) {
-            found.problem =
-                prefix + (name.empty() ? " has an empty line"
-                                       : " names " + Shown(name) + ", which is not a plain file name");
-            found.names.clear();
-            return found;
-        }
-        found.names.push_back(name);
+    NamesList read = ReadNamesList(list.bytes);
+    if (!read.problem.empty()) {
+        found.problem = prefix + " " + read.problem;
+        return found;
     }
     found.kind = StoppedChange::Kind::Ours;
+    found.names = std::move(read.names);
     return found;
 }
 
@@ -256,34 +248,33 @@ SetChange ReplaceSet(const Folder& folder, const std::vector<SetFile>& files) {
     std::string stagingName;
     const Folder staging = folder.MakeUniqueSub(kStagingPrefix, stagingName, error);
     if (error) {
-        change.messages.push_back(Shown(folder.Path()) +
-                                  ": cannot make a folder for the new set: " + Reason(error));
+        change.Failed(NativePathText(folder.Path()) +
+                      ": cannot make a folder for the new set: " + Reason(error));
         return change;
     }
-    std::string names;
+    std::vector<std::string> names;
     for (const SetFile& file : files)
-        names += file.name + '\n';
-    staging.WriteNew(kNames, names, error);
+        names.push_back(file.name);
+    staging.WriteNew(kNames, RenderNamesList(names), error);
     if (error)
-        change.messages.push_back(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
+        change.Failed(Where(staging, kNames) + ": cannot write the file: " + Reason(error));
     for (std::size_t i = 0; i < files.size() && !error; ++i) {
         staging.WriteNew(files[i].name, files[i].bytes, error);
         if (error)
-            change.messages.push_back(Where(staging, files[i].name) +
-                                      ": cannot write the file: " + Reason(error));
+            change.Failed(Where(staging, files[i].name) + ": cannot write the file: " + Reason(error));
     }
     if (!error) {
         staging.SyncFileSystem(error);
         if (error)
-            change.messages.push_back(Shown(staging.Path()) +
-                                      ": cannot flush the new set to disk: " + Reason(error));
+            change.Failed(NativePathText(staging.Path()) +
+                          ": cannot flush the new set to disk: " + Reason(error));
     }
     if (!error) {
         // The one step: from here on the set is the new one.
         Folder::Rename(folder, stagingName, folder, kCommit, error);
         if (error)
-            change.messages.push_back(Shown(staging.Path()) + ": cannot rename it to " + kCommit + ": " +
-                                      Reason(error));
+            change.Failed(NativePathText(staging.Path()) + ": cannot rename it to " + kCommit + ": " +
+                          Reason(error));
     }
     if (error) {
         RemoveStaging(folder, stagingName, change);

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aoba {
@@ -32,6 +33,15 @@ struct StoppedChange {
 
 StoppedChange FindStoppedChange(const std::filesystem::path& folder);
 
+// The list .import-commit holds of the names its change replaces, one a line, as a change of ours writes
+// it and reads it back: only plain names inside the folder (no path, none starting with '.').
+std::string RenderNamesList(const std::vector<std::string>& names);
+struct NamesList {
+    std::vector<std::string> names;
+    std::string problem; // what it holds that a list of ours does not: "has an empty line" …
+};
+NamesList ReadNamesList(std::string_view text);
+
 struct SetFile {
     std::string name;
     std::string bytes;
@@ -45,6 +55,12 @@ struct SetChange {
     };
     Outcome outcome = Outcome::Done;
     std::vector<std::string> messages; // what was found, done and refused, in order; errors with their reason
+    bool systemError = false;          // a step failed for the system's reason, not by a refusal of ours
+
+    void Failed(std::string message) {
+        messages.push_back(std::move(message));
+        systemError = true;
+    }
 };
 
 // Replaces the named files of folder with files, all or none. folder must be locked exclusively and

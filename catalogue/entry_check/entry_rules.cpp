@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/entry_check/entry_rules.h"
 
+#include "calendar/calendar.h"
 #include "catalogue/entry_check/cp932.h"
 #include "catalogue/entry_check/header_line.h"
+#include "catalogue/entry_check/lines.h"
+#include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 
-#include <cstdio>
 #include <map>
 
 namespace aoba {
@@ -26,47 +28,60 @@ bool IsParenthesised(std::u16string_view s) {
     return s.size() >= 3 && s.front() == u'（' && s.back() == u'）';
 }
 
-// What may follow the issue label in the header of entry n; the eight notes of the printed headers.
-bool IsHeaderNote(int n, std::u16string_view note) {
-    switch (n) {
-    case 28: return IsParenthesised(note);
-    case 30: return note == u"　（今号より、毎月一回・５日発行）";
-    case 35: return note.starts_with(kIdeographicSpace) && IsParenthesised(note.substr(1));
-    case 39: return note == u"　（誌代＝１５０円）";
-    case 42:
-        return note.size() >= 2 && note.starts_with(kIdeographicSpace) && note[1] != u'　' &&
-               note.find_first_of(u"（）") == std::u16string_view::npos;
-    case 80: return note == kIdeographicSpace;
-    case 89: return note == u"（定価 200円）";
-    case 380: return note == u"（終刊号）";
-    default: return note.empty();
-    }
+bool IsNoteAfterSpace(std::u16string_view note, bool parenthesised) {
+    if (!note.starts_with(kIdeographicSpace))
+        return false;
+    const std::u16string_view rest = note.substr(1);
+    return parenthesised ? IsParenthesised(rest)
+                         : !rest.empty() && rest[0] != u'　' && rest.find_first_of(u"（）") == rest.npos;
 }
 
-const char* HeaderNoteRule(int n) {
-    switch (n) {
-    case 28: return "followed at once by a note in full-width parentheses";
-    case 30: return "followed by \"　（今号より、毎月一回・５日発行）\"";
-    case 35: return "followed by U+3000 and a note in full-width parentheses";
-    case 39: return "followed by \"　（誌代＝１５０円）\"";
-    case 42: return "followed by U+3000 and a note without parentheses";
-    case 80: return "followed by one U+3000";
-    case 89: return "followed at once by \"（定価 200円）\"";
-    case 380: return "followed at once by \"（終刊号）\"";
-    default: return "with nothing after it";
-    }
+// The eight printed headers that go on after the issue label, what they may hold there, and how a report
+// says it; every other header ends with its label.
+struct HeaderNote {
+    int issue;
+    bool (*accepts)(std::u16string_view note);
+    const char* rule;
+};
+
+constexpr HeaderNote kHeaderNotes[] = {
+    {28, [](std::u16string_view note) { return IsParenthesised(note); },
+     "followed at once by a note in full-width parentheses"},
+    {30, [](std::u16string_view note) { return note == u"　（今号より、毎月一回・５日発行）"; },
+     "followed by \"　（今号より、毎月一回・５日発行）\""},
+    {35, [](std::u16string_view note) { return IsNoteAfterSpace(note, true); },
+     "followed by U+3000 and a note in full-width parentheses"},
+    {39, [](std::u16string_view note) { return note == u"　（誌代＝１５０円）"; },
+     "followed by \"　（誌代＝１５０円）\""},
+    {42, [](std::u16string_view note) { return IsNoteAfterSpace(note, false); },
+     "followed by U+3000 and a note without parentheses"},
+    {80, [](std::u16string_view note) { return note == kIdeographicSpace; }, "followed by one U+3000"},
+    {89, [](std::u16string_view note) { return note == u"（定価 200円）"; },
+     "followed at once by \"（定価 200円）\""},
+    {380, [](std::u16string_view note) { return note == u"（終刊号）"; },
+     "followed at once by \"（終刊号）\""},
+};
+
+constexpr HeaderNote kNoNote{0, [](std::u16string_view note) { return note.empty(); },
+                             "with nothing after it"};
+
+const HeaderNote& NoteOf(int n) {
+    for (const HeaderNote& note : kHeaderNotes)
+        if (note.issue == n)
+            return note;
+    return kNoNote;
 }
 
 void CheckHeader(int n, std::u16string_view header, std::vector<Violation>& out) {
     const std::u16string label = HeaderLabel(n);
-    if (header.starts_with(label) && IsHeaderNote(n, header.substr(label.size())))
+    const HeaderNote& note = NoteOf(n);
+    if (header.starts_with(label) && note.accepts(header.substr(label.size())))
         return;
-    out.push_back(
-        {1, "header", "expected " + Quote(label) + " " + HeaderNoteRule(n) + ", found " + Quote(header)});
+    out.push_back({1, "header", "expected " + Quote(label) + " " + note.rule + ", found " + Quote(header)});
 }
 
 void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vector<Violation>& out) {
-    if (n != 382) {
+    if (n != kSpecialEntry) {
         if (lines.size() >= 2 && !lines[1].empty())
             out.push_back({2, "line-2", "line 2 must be empty"});
         return;
@@ -78,81 +93,14 @@ void CheckLineTwo(int n, const std::vector<std::u16string_view>& lines, std::vec
         out.push_back({3, "line-2", "line 3 must be empty"});
 }
 
-bool IsInvisible(char16_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD || c == 0x034F || c == 0x061C || c == 0x115F ||
-           c == 0x1160 || (c >= 0x180B && c <= 0x180E) || (c >= 0x2000 && c <= 0x200F) ||
-           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3164 ||
-           (c >= 0xD800 && c <= 0xF8FF) || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF || c == 0xFFA0 ||
-           (c >= 0xFFF0 && c <= 0xFFFB);
-}
-
-std::string Code(char16_t c) {
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    return code;
-}
-
-} // namespace
-
-std::string DescribeChar(char16_t c) {
-    if (IsInvisible(c))
-        return Code(c);
-    return Code(c) + " '" + EncodeUtf8(std::u16string_view(&c, 1)) + "'";
-}
-
-std::string Quote(std::u16string_view text) {
-    std::string out = "\"";
-    std::size_t i = 0;
-    for (; i < text.size() && i < kQuotedChars; ++i) {
-        const char16_t c = text[i];
-        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                          text[i + 1] <= 0xDFFF;
-        if (pair) {
-            out += EncodeUtf8(text.substr(i++, 2));
-        } else if (c == u'\r') {
-            out += "\\r";
-        } else if (c == u'\n') {
-            out += "\\n";
-        } else if (c == u'\t') {
-            out += "\\t";
-        } else if (c == u'\\') {
-            out += "\\\\";
-        } else if (IsInvisible(c)) {
-            out += Code(c);
-        } else {
-            out += EncodeUtf8(std::u16string_view(&c, 1));
-        }
-    }
-    out += '"';
-    if (i < text.size())
-        out.insert(out.size() - 1, "…")
-            .append(" (the first " + std::to_string(i) + " of " + std::to_string(text.size()) +
-                    " characters)");
-    return out;
-}
-
-std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
-    std::vector<std::u16string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of(u"\r\n", start);
-        if (end == std::u16string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
-    }
-    return lines;
-}
-
-std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
+// Line ends, controls and the repertoire, character by character; a lone CR or LF ends its line all the
+// same, so the line numbers after it stay right.
+std::vector<Violation> CheckCharacters(std::u16string_view text, Cp932& codePage) {
     std::vector<Violation> out;
     // A file of nothing but tabs would otherwise report each of them; count the rest instead.
-    std::map<std::string, long> seen;
-    const auto listed = [&](const std::string& rule) { return ++seen[rule] <= kListedPerRule; };
+    std::map<std::string, ShortList> seen;
     const auto add = [&](int line, const std::string& rule, const auto& detail) {
-        if (listed(rule))
+        if (seen.try_emplace(rule, kListedPerRule).first->second.Take())
             out.push_back({line, rule, detail()});
     };
     int line = 1;
@@ -185,12 +133,19 @@ std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePa
     const bool endsInBreak = !text.empty() && (text.back() == u'\r' || text.back() == u'\n');
     if (!endsInBreak)
         add(line, "line-end", [] { return "the text must end with CR LF"; });
-    for (const auto& [rule, count] : seen) {
-        if (count > kListedPerRule)
-            out.push_back({0, rule, std::to_string(count - kListedPerRule) + " more like these, not listed",
-                           count - kListedPerRule});
+    for (const auto& [rule, list] : seen) {
+        if (list.Unlisted() > 0)
+            out.push_back(
+                {0, rule, std::to_string(list.Unlisted()) + " more like these, not listed", list.Unlisted()});
     }
 
+    return out;
+}
+
+} // namespace
+
+std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage) {
+    std::vector<Violation> out = CheckCharacters(text, codePage);
     const std::vector<std::u16string_view> lines = SplitLines(text);
     const int count = static_cast<int>(lines.size());
     if (count > 0 && lines.back().empty())

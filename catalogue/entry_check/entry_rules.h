@@ -15,23 +15,15 @@ struct Violation {
     int line = 0;     // 1-based; 0 for the file as a whole
     std::string rule; // a short stable name: "line-end", "header", "repertoire" …
     std::string detail;
-    long count = 1; // more than one for the line that stands for those of its rule not listed
+    long count = 1;       // more than one for the line that stands for those of its rule not listed
+    bool ioError = false; // the file could not be read, for the system's reason
+
+    friend bool operator==(const Violation&, const Violation&) = default;
 };
 
 // At most this many violations of one rule are listed for a file; one more line gives the count of the rest.
 inline constexpr int kListedPerRule = 3;
 
 std::vector<Violation> CheckEntry(int n, std::u16string_view text, Cp932& codePage);
-
-// The lines of a text without their line ends; CR LF, a lone CR and a lone LF each end a line.
-std::vector<std::u16string_view> SplitLines(std::u16string_view text);
-
-// "U+3000 '　'": how a character is named in reports; an invisible one by its code alone.
-std::string DescribeChar(char16_t c);
-
-// text in quotes for a report, cut after kQuotedChars characters, invisible characters escaped: \r, \n,
-// \t, \\ and U+XXXX.
-inline constexpr std::size_t kQuotedChars = 60;
-std::string Quote(std::u16string_view text);
 
 } // namespace aoba

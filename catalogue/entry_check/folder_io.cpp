@@ -36,13 +36,60 @@ std::string RandomSuffix() {
     return suffix;
 }
 
+enum class FileKind { Regular, Folder, Pipe, Device, Socket, Other };
+
+// What a path names, as the system tells without opening it.
+struct PathLook {
+    std::error_code error; // set when the path could not be looked at
+    bool missing = false;
+    bool link = false; // the name is a link; kind and size are those of what it points to
+    FileKind kind = FileKind::Other;
+    std::uintmax_t size = 0;
+};
+
+PathLook LookAt(const std::filesystem::path& path);
+
+// A file opened for reading, closed when this goes, whichever way the read ends.
+class ReadHandle {
+public:
+    ReadHandle(const std::filesystem::path& path, std::error_code& error);
+    ~ReadHandle();
+    ReadHandle(const ReadHandle&) = delete;
+    ReadHandle& operator=(const ReadHandle&) = delete;
+
+    FileKind Kind(std::error_code& error) const;                            // what was opened
+    std::size_t Read(char* into, std::size_t size, std::error_code& error); // 0 at the end
+
+private:
+    std::intptr_t handle_ = -1;
+};
+
 } // namespace
 
 std::string Reason(const std::error_code& error) {
+#ifdef _WIN32
+    // The library's message is in the ANSI code page, which a report in UTF-8 would garble on a Japanese
+    // Windows; the system's own words in UTF-16, less the ".\r\n" the library drops too.
+    if (error.category() == std::system_category()) {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                                FORMAT_MESSAGE_IGNORE_INSERTS,
+                                            nullptr, static_cast<DWORD>(error.value()), LANG_USER_DEFAULT,
+                                            reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        if (length > 0) {
+            std::wstring words(text, length);
+            LocalFree(text);
+            if (words.ends_with(L".\r\n"))
+                words.resize(words.size() - 3);
+            const std::u8string utf8 = std::filesystem::path(words).u8string();
+            return {utf8.begin(), utf8.end()};
+        }
+    }
+#endif
     return error.message();
 }
 
-std::string Shown(const std::filesystem::path& path) {
+std::string NativePathText(const std::filesystem::path& path) {
     const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
     return {text.begin(), text.end()};
 }
@@ -93,10 +140,20 @@ std::intptr_t Keep(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(handle);
 }
 
+// Backup semantics open a file as readily as a folder: what was opened is looked at, and a file refused as
+// opening it as a folder would be.
 HANDLE OpenFolder(const std::filesystem::path& path, bool followLink) {
-    return CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+    const HANDLE handle = CreateFileW(
+        path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+    BY_HANDLE_FILE_INFORMATION information;
+    if (handle != INVALID_HANDLE_VALUE && (!GetFileInformationByHandle(handle, &information) ||
+                                           !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        CloseHandle(handle);
+        SetLastError(ERROR_DIRECTORY);
+        return INVALID_HANDLE_VALUE;
+    }
+    return handle;
 }
 
 const wchar_t* kLockName = L".catalogue-lock";
@@ -269,70 +326,66 @@ void Folder::LockShared(std::error_code& error) {
     }
 }
 
-FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
-    FileRead read;
+namespace {
+
+FileKind KindOfType(DWORD type) {
+    switch (type) {
+    case FILE_TYPE_DISK: return FileKind::Regular;
+    case FILE_TYPE_PIPE: return FileKind::Pipe;
+    case FILE_TYPE_CHAR: return FileKind::Device;
+    default: return FileKind::Other;
+    }
+}
+
+PathLook LookAt(const std::filesystem::path& path) {
+    PathLook look;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-        read.error = LastError();
         const DWORD code = GetLastError();
-        read.status = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? FileRead::Status::Missing
-                                                                                   : FileRead::Status::Failed;
-        return read;
+        look.missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+        look.error = {static_cast<int>(code), std::system_category()};
+        return look;
     }
-    const std::string link = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? "a link to " : "";
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        read.status = FileRead::Status::NotRegular;
-        read.kind = link + "a folder";
-        return read;
-    }
-    const std::uintmax_t size = (std::uintmax_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-    if (size > limit) {
-        read.status = FileRead::Status::TooLarge;
-        read.size = size;
-        return read;
-    }
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        read.error = LastError();
-        read.status = FileRead::Status::Failed;
-        return read;
-    }
-    if (GetFileType(file) != FILE_TYPE_DISK) {
-        CloseHandle(file);
-        read.status = FileRead::Status::NotRegular;
-        read.kind = link + "a device";
-        return read;
-    }
-    read.bytes.resize(limit + 1);
-    std::size_t got = 0;
-    for (;;) {
-        DWORD n = 0;
-        if (!ReadFile(file, read.bytes.data() + got, static_cast<DWORD>(read.bytes.size() - got), &n,
-                      nullptr)) {
-            read.error = LastError();
-            CloseHandle(file);
-            read.status = FileRead::Status::Failed;
-            read.bytes.clear();
-            return read;
-        }
-        if (n == 0)
-            break;
-        got += n;
-        if (got == read.bytes.size())
-            break;
-    }
-    CloseHandle(file);
-    if (got > limit) {
-        read.bytes.clear();
-        read.status = FileRead::Status::TooLarge;
-        read.size = got;
-        return read;
-    }
-    read.bytes.resize(got);
-    read.status = FileRead::Status::Read;
-    return read;
+    look.link = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+    look.kind = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Folder : FileKind::Regular;
+    look.size = (std::uintmax_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    return look;
 }
+
+ReadHandle::ReadHandle(const std::filesystem::path& path, std::error_code& error)
+    : handle_(Keep(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
+    if (handle_ == -1)
+        error = LastError();
+    else
+        error.clear();
+}
+
+ReadHandle::~ReadHandle() {
+    if (handle_ != -1)
+        CloseHandle(Handle(handle_));
+}
+
+FileKind ReadHandle::Kind(std::error_code& error) const {
+    const DWORD type = GetFileType(Handle(handle_));
+    error.clear();
+    if (type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR)
+        error = LastError();
+    return KindOfType(type);
+}
+
+std::size_t ReadHandle::Read(char* into, std::size_t size, std::error_code& error) {
+    DWORD got = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 20));
+    if (ReadFile(Handle(handle_), into, chunk, &got, nullptr)) {
+        error.clear();
+        return got;
+    }
+    error = LastError();
+    return 0;
+}
+
+} // namespace
 
 #else
 
@@ -342,16 +395,18 @@ int Fd(std::intptr_t handle) {
     return static_cast<int>(handle);
 }
 
-const char* KindOf(mode_t mode) {
+FileKind KindOfMode(mode_t mode) {
+    if (S_ISREG(mode))
+        return FileKind::Regular;
     if (S_ISDIR(mode))
-        return "a folder";
+        return FileKind::Folder;
     if (S_ISFIFO(mode))
-        return "a named pipe";
+        return FileKind::Pipe;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
+        return FileKind::Device;
     if (S_ISSOCK(mode))
-        return "a socket";
-    return "not a file";
+        return FileKind::Socket;
+    return FileKind::Other;
 }
 
 } // namespace
@@ -517,72 +572,138 @@ void Folder::LockShared(std::error_code& error) {
         error.clear();
 }
 
-FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
-    FileRead read;
-    struct stat link {};
-    struct stat st {};
-    if (::lstat(path.c_str(), &link) != 0 || ::stat(path.c_str(), &st) != 0) {
-        read.error = LastError();
-        read.status = read.error == std::errc::no_such_file_or_directory ? FileRead::Status::Missing
-                                                                         : FileRead::Status::Failed;
-        return read;
-    }
-    const auto notRegular = [&](mode_t mode) {
-        read.status = FileRead::Status::NotRegular;
-        read.kind = std::string(S_ISLNK(link.st_mode) ? "a link to " : "") + KindOf(mode);
-        return read;
-    };
-    if (!S_ISREG(st.st_mode))
-        return notRegular(st.st_mode);
-    const auto tooLarge = [&](std::uintmax_t size) {
-        read.status = FileRead::Status::TooLarge;
-        read.size = size;
-        return read;
-    };
-    if (static_cast<std::uintmax_t>(st.st_size) > limit)
-        return tooLarge(static_cast<std::uintmax_t>(st.st_size));
+namespace {
 
-    // Should the name have become a pipe since it was looked at, opening without waiting and checking what
-    // was opened still keeps the read from blocking.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        read.error = LastError();
-        read.status = FileRead::Status::Failed;
-        return read;
+PathLook LookAt(const std::filesystem::path& path) {
+    PathLook look;
+    struct stat link {};
+    struct stat target {};
+    if (::lstat(path.c_str(), &link) != 0 || ::stat(path.c_str(), &target) != 0) {
+        look.error = LastError();
+        look.missing = look.error == std::errc::no_such_file_or_directory;
+        return look;
     }
+    look.link = S_ISLNK(link.st_mode);
+    look.kind = KindOfMode(target.st_mode);
+    look.size = static_cast<std::uintmax_t>(target.st_size);
+    return look;
+}
+
+// Opened without waiting, so that a name that has become a pipe since it was looked at cannot block.
+ReadHandle::ReadHandle(const std::filesystem::path& path, std::error_code& error)
+    : handle_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
+    if (handle_ < 0)
+        error = LastError();
+    else
+        error.clear();
+}
+
+ReadHandle::~ReadHandle() {
+    if (handle_ >= 0)
+        ::close(Fd(handle_));
+}
+
+FileKind ReadHandle::Kind(std::error_code& error) const {
     struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(fd);
-        return notRegular(opened.st_mode);
+    if (::fstat(Fd(handle_), &opened) != 0) {
+        error = LastError();
+        return FileKind::Other;
     }
-    // One byte more than allowed tells a file that grew after it was looked at.
-    read.bytes.resize(limit + 1);
-    std::size_t got = 0;
-    while (got < read.bytes.size()) {
-        const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            read.error = LastError();
-            ::close(fd);
-            read.status = FileRead::Status::Failed;
-            read.bytes.clear();
-            return read;
+    error.clear();
+    return KindOfMode(opened.st_mode);
+}
+
+std::size_t ReadHandle::Read(char* into, std::size_t size, std::error_code& error) {
+    for (;;) {
+        const ssize_t got = ::read(Fd(handle_), into, size);
+        if (got >= 0) {
+            error.clear();
+            return static_cast<std::size_t>(got);
         }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
+        if (errno != EINTR) {
+            error = LastError();
+            return 0;
+        }
     }
-    ::close(fd);
-    if (got > limit) {
-        read.bytes.clear();
-        return tooLarge(got);
+}
+
+} // namespace
+
+#endif
+
+namespace {
+
+// The same words on every system.
+const char* KindName(FileKind kind) {
+    switch (kind) {
+    case FileKind::Regular: return "a regular file";
+    case FileKind::Folder: return "a folder";
+    case FileKind::Pipe: return "a named pipe";
+    case FileKind::Device: return "a device";
+    case FileKind::Socket: return "a socket";
+    case FileKind::Other: break;
     }
-    read.bytes.resize(got);
-    read.status = FileRead::Status::Read;
+    return "something other than a file";
+}
+
+FileRead Refused(FileRead::Status status, std::error_code error = {}) {
+    FileRead read;
+    read.status = status;
+    read.error = error;
     return read;
 }
 
-#endif
+FileRead NotRegular(bool link, FileKind kind) {
+    FileRead read = Refused(FileRead::Status::NotRegular);
+    read.kind = std::string(link ? "a link to " : "") + KindName(kind);
+    return read;
+}
+
+FileRead TooLarge(std::uintmax_t size) {
+    FileRead read = Refused(FileRead::Status::TooLarge);
+    read.size = size;
+    return read;
+}
+
+} // namespace
+
+FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
+    const PathLook look = LookAt(path);
+    if (look.missing)
+        return Refused(FileRead::Status::Missing, look.error);
+    if (look.error)
+        return Refused(FileRead::Status::Failed, look.error);
+    if (look.kind != FileKind::Regular)
+        return NotRegular(look.link, look.kind);
+    if (look.size > limit)
+        return TooLarge(look.size);
+
+    std::error_code error;
+    ReadHandle file(path, error);
+    if (error)
+        return Refused(FileRead::Status::Failed, error);
+    // Looked at again once open: the name may stand for something else by now.
+    const FileKind opened = file.Kind(error);
+    if (error)
+        return Refused(FileRead::Status::Failed, error);
+    if (opened != FileKind::Regular)
+        return NotRegular(look.link, opened);
+    // One byte more than allowed tells a file that grew after it was looked at.
+    FileRead read = Refused(FileRead::Status::Read);
+    read.bytes.resize(limit + 1);
+    std::size_t got = 0;
+    while (got < read.bytes.size()) {
+        const std::size_t n = file.Read(read.bytes.data() + got, read.bytes.size() - got, error);
+        if (error)
+            return Refused(FileRead::Status::Failed, error);
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > limit)
+        return TooLarge(got);
+    read.bytes.resize(got);
+    return read;
+}
 
 } // namespace aoba

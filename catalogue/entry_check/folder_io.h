@@ -82,6 +82,6 @@ FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
 std::string Reason(const std::error_code& error);
 
 // A path as the system writes paths (backslashes on Windows, whatever separators it was given), in UTF-8.
-std::string Shown(const std::filesystem::path& path);
+std::string NativePathText(const std::filesystem::path& path);
 
 } // namespace aoba

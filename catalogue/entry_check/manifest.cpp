@@ -4,6 +4,8 @@
 #include "calendar/calendar.h"
 #include "catalogue/entry_check/catalogue_folder.h"
 #include "catalogue/entry_check/entry_files.h"
+#include "catalogue/entry_check/lines.h"
+#include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
 
 #include <QByteArrayView>
@@ -15,26 +17,8 @@ namespace aoba {
 
 namespace {
 
-// Entry n from its file name, or 0.
-int EntryNumber(std::string_view name) {
-    if (name.size() != 7 || !name.ends_with(".txt"))
-        return 0;
-    int n = 0;
-    for (const char c : name.substr(0, 3)) {
-        if (c < '0' || c > '9')
-            return 0;
-        n = n * 10 + (c - '0');
-    }
-    return n >= 1 && n <= kEntryCount && EntryFileName(n) == name ? n : 0;
-}
-
 bool IsHex(std::string_view s) {
     return s.size() == 64 && s.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-}
-
-std::string QuoteBytes(const std::string& bytes) {
-    const std::optional<std::u16string> text = DecodeUtf8(bytes);
-    return text ? Quote(*text) : std::string("(not UTF-8)");
 }
 
 // The digest as sha256sum prints it: lower-case hexadecimal.
@@ -51,12 +35,43 @@ std::string Lower(std::string s) {
     return s;
 }
 
+// What is wrong with one line of a manifest, or nothing; a sound line's digest goes into digests.
+// sha256sum's own form: the digest, a space, then a space (text) or '*' (binary), then the name.
+std::string LineProblem(std::string_view line, std::map<int, std::string>& digests) {
+    constexpr std::size_t kNameAt = 66;
+    if (line.size() <= kNameAt || !IsHex(line.substr(0, 64)) || line[64] != ' ' ||
+        (line[65] != ' ' && line[65] != '*'))
+        return "not a line \"DIGEST  NNN.txt\": " + QuoteBytes(line);
+    const std::string_view name = line.substr(kNameAt);
+    const int n = EntryNumberOf(name);
+    if (n == 0)
+        return "names " + QuoteBytes(name) + ", which is not an entry file";
+    if (!digests.emplace(n, Lower(std::string(line.substr(0, 64)))).second)
+        return "names " + std::string(name) + " a second time";
+    return {};
+}
+
 } // namespace
 
 std::string RenderManifest(const std::vector<std::string>& entryBytes) {
     std::string manifest;
     for (std::size_t i = 0; i < entryBytes.size(); ++i)
         manifest += Sha256Hex(entryBytes[i]) + "  " + EntryFileName(static_cast<int>(i) + 1) + '\n';
+    return manifest;
+}
+
+ManifestText ReadManifestText(std::string_view text) {
+    ManifestText manifest;
+    ShortList listed(kListedMismatches);
+    int lineNumber = 0;
+    for (const std::string_view line : SplitLines(text)) {
+        ++lineNumber;
+        const std::string problem = LineProblem(line, manifest.digests);
+        if (!problem.empty() && listed.Take())
+            manifest.problems.push_back({{}, lineNumber, problem});
+    }
+    if (listed.Unlisted() > 0)
+        manifest.problems.push_back({{}, 0, std::to_string(listed.Unlisted()) + " more lines like these"});
     return manifest;
 }
 
@@ -71,67 +86,48 @@ std::vector<ManifestProblem> ManifestProblems(const std::filesystem::path& folde
         return problems;
     }
     if (const std::optional<Violation> refused = ReadViolation(manifest, kMaxEntryBytes)) {
-        problems.push_back({manifestPath, 0, refused->detail});
+        problems.push_back({manifestPath, 0, refused->detail, refused->ioError});
         return problems;
     }
-
-    // sha256sum's own form: the digest, a space, then a space (text) or '*' (binary), then the name.
-    std::map<int, std::string> sums;
-    int badLines = 0;
-    int lineNumber = 0;
-    for (std::size_t start = 0; start < manifest.bytes.size();) {
-        const std::size_t end = manifest.bytes.find('\n', start);
-        const std::string line =
-            manifest.bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        start = end == std::string::npos ? manifest.bytes.size() : end + 1;
-        ++lineNumber;
-        const std::string name = line.size() > 66 ? line.substr(66) : std::string();
-        const int n = EntryNumber(name);
-        std::string problem;
-        if (line.size() <= 66 || !IsHex(std::string_view(line).substr(0, 64)) || line[64] != ' ' ||
-            (line[65] != ' ' && line[65] != '*')) {
-            problem = "not a line \"DIGEST  NNN.txt\": " + QuoteBytes(line);
-        } else if (n == 0) {
-            problem = "names " + QuoteBytes(name) + ", which is not an entry file";
-        } else if (!sums.emplace(n, Lower(line.substr(0, 64))).second) {
-            problem = "names " + name + " a second time";
-        }
-        if (!problem.empty() && ++badLines <= kListedMismatches)
-            problems.push_back({manifestPath, lineNumber, problem});
+    ManifestText text = ReadManifestText(manifest.bytes);
+    for (ManifestProblem& problem : text.problems) {
+        problem.path = manifestPath;
+        problems.push_back(std::move(problem));
     }
-    if (badLines > kListedMismatches)
-        problems.push_back(
-            {manifestPath, 0, std::to_string(badLines - kListedMismatches) + " more lines like these"});
 
-    int mismatches = 0;
+    ShortList mismatches(kListedMismatches);
+    bool unlistedIoError = false;
     for (int n = 1; n <= kEntryCount; ++n) {
         const std::filesystem::path path = SetFilePath(folder, EntryFileName(n));
-        const auto sum = sums.find(n);
+        const auto digest = text.digests.find(n);
         std::string problem;
-        if (sum == sums.end()) {
+        bool ioError = false;
+        if (digest == text.digests.end()) {
             problem = std::string("has no line in ") + kManifestName;
         } else {
             const FileRead entry = ReadRegularFile(path, kMaxEntryBytes);
-            const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes);
-            if (refused)
+            if (const std::optional<Violation> refused = ReadViolation(entry, kMaxEntryBytes)) {
                 problem = refused->detail;
-            else if (Sha256Hex(entry.bytes) != sum->second)
+                ioError = refused->ioError;
+            } else if (Sha256Hex(entry.bytes) != digest->second)
                 problem = std::string("does not match its line in ") + kManifestName;
         }
-        if (!problem.empty() && ++mismatches <= kListedMismatches)
-            problems.push_back({path, 0, problem});
+        if (!problem.empty() && mismatches.Take())
+            problems.push_back({path, 0, problem, ioError});
+        else
+            unlistedIoError = unlistedIoError || ioError;
     }
-    if (mismatches > kListedMismatches)
+    if (mismatches.Unlisted() > 0)
         problems.push_back({manifestPath, 0,
-                            std::to_string(mismatches - kListedMismatches) + " more files do not match it"});
+                            std::to_string(mismatches.Unlisted()) + " more files do not match it",
+                            unlistedIoError});
     return problems;
 }
 
 std::string RenderProblems(const std::vector<ManifestProblem>& problems) {
     std::string text;
     for (const ManifestProblem& problem : problems)
-        text +=
-            Shown(problem.path) + ':' + std::to_string(problem.line) + ": manifest: " + problem.detail + '\n';
+        text += ReportLine(problem.path, problem.line, "manifest", problem.detail) + '\n';
     return text;
 }
 
@@ -140,7 +136,7 @@ CheckedSet CheckSet(const std::filesystem::path& folder) {
     std::error_code error;
     set.lock = Folder::OpenToRead(folder, error);
     if (error) {
-        set.problems.push_back({folder, 0, "cannot open the folder: " + Reason(error)});
+        set.problems.push_back({folder, 0, "cannot open the folder: " + Reason(error), true});
         return set;
     }
     // Where the file system has no locks, the manifest still catches a set changed while it is read.

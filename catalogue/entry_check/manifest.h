@@ -7,7 +7,9 @@
 #include "catalogue/entry_check/folder_io.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aoba {
@@ -24,7 +26,16 @@ struct ManifestProblem {
     std::filesystem::path path;
     int line = 0; // in the manifest; 0 for a file as a whole
     std::string detail;
+    bool ioError = false; // a file could not be read, for the system's reason
 };
+
+// What a manifest's text says: the digest of each entry file it names, in lower case, and each line that is
+// not one of sha256sum's (kListedMismatches of them, then a count); their path is left empty.
+struct ManifestText {
+    std::map<int, std::string> digests;
+    std::vector<ManifestProblem> problems;
+};
+ManifestText ReadManifestText(std::string_view text);
 
 // Every way folder (read through a stopped import, see catalogue_folder.h) is not the set its manifest
 // names; nothing when it is.

@@ -21,7 +21,7 @@
 #endif
 
 // A path as the tools print it: with the system's own separators.
-inline QString Shown(const QString& path) {
+inline QString NativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
@@ -35,7 +35,7 @@ inline QString WithPath(QString line, const QString& placeholder, const QString&
     while (end < line.size() && line[end] != QLatin1Char(':') && line[end] != QLatin1Char(' '))
         ++end;
     const QString rest = line.mid(at + placeholder.size(), end - at - placeholder.size());
-    return line.replace(at, end - at, Shown(folder + rest));
+    return line.replace(at, end - at, NativePath(folder + rest));
 }
 
 #ifdef _WIN32
@@ -176,3 +176,10 @@ private:
 };
 
 #endif
+
+// Where this system makes no symbolic links (Windows without Developer Mode; Wine, which reports success
+// and makes none), the rows that need one are left out.
+inline bool LinksLeftOut() {
+    static const bool out = !CanMakeSymbolicLinks(QDir::tempPath());
+    return out;
+}

@@ -46,6 +46,30 @@ QStringList Snapshot(const QString& folder) {
     return names;
 }
 
+// Where nothing keeps a file or a folder from changing (the immutable attribute needs root and a file
+// system that has it; Windows holds a file open without sharing, which keeps no new name out of a folder),
+// the rows that need one are left out.
+bool PinLeftOut(bool folder) {
+    const std::unique_ptr<QTemporaryDir> probe = ScratchDir();
+    const QString path = probe->filePath(QStringLiteral("probe"));
+    if (!(folder ? QDir().mkdir(path) : WriteAll(path, {})))
+        return true;
+    return !Pinned(path).held();
+}
+
+// A scratch folder on a fast file system: data/, and source/ for a set to import.
+struct Scratch {
+    const std::unique_ptr<QTemporaryDir> dir = ScratchDir();
+    const QString data = dir->filePath(QStringLiteral("data"));
+    const QString source = dir->filePath(QStringLiteral("source"));
+
+    // data/ holds old and its manifest, source/ holds now, as code page 932 if asked.
+    bool Fill(const EntrySet& old, const EntrySet& now, bool sourceAsCp932 = false) const {
+        return WriteSet(data, old, false, true) && WriteSet(source, now, sourceAsCp932, false);
+    }
+    QString Path(const QString& name) const { return dir->filePath(name); }
+};
+
 QString Names(const QString& folder) {
     return QDir(folder)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
@@ -70,20 +94,18 @@ private Q_SLOTS:
 
     void importReplacesTheWholeSet() {
         QFETCH(QString, encoding);
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString source = scratch->filePath(QStringLiteral("source"));
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        QVERIFY(WriteSet(data, old_, false, true));
-        QVERIFY(WriteSet(source, new_, encoding == QLatin1String("cp932"), false));
+        const Scratch scratch;
+        QVERIFY(scratch.Fill(old_, new_, encoding == QLatin1String("cp932")));
         if (encoding == QLatin1String("mixed")) {
             for (int n = 1; n <= 382; n += 2)
-                QVERIFY(WriteAll(source + QLatin1Char('/') + FileName(n), ToCp932(new_.at(FileName(n)))));
+                QVERIFY(
+                    WriteAll(scratch.source + QLatin1Char('/') + FileName(n), ToCp932(new_.at(FileName(n)))));
         }
-        const Run run = Import(source, data);
+        const Run run = Import(scratch.source, scratch.data);
         QVERIFY2(run.exitCode == 0, qPrintable(run.all()));
-        QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("new"));
-        QCOMPARE(Leftovers(data), QStringList());
-        const Run build = Build(data, scratch->filePath(QStringLiteral("generated")));
+        QCOMPARE(WhichSet(scratch.data, old_, new_), QStringLiteral("new"));
+        QCOMPARE(Leftovers(scratch.data), QStringList());
+        const Run build = Build(scratch.data, scratch.Path(QStringLiteral("generated")));
         QVERIFY2(build.exitCode == 0, qPrintable(build.all()));
     }
 
@@ -93,49 +115,52 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QStringList>("errors"); // lines on stderr
-        QTest::newRow("a link at 001.txt.new to a file outside") << "link-new" << 0 << "new" << QStringList();
-        QTest::newRow("001.txt a link to a file outside") << "link-entry" << 0 << "new" << QStringList();
-        QTest::newRow(".import-commit a link to a folder outside")
-            << "link-commit" << 0 << "new" << QStringList();
-        QTest::newRow("a staging name linked to a folder outside")
-            << "link-staging" << 0 << "new"
-            << QStringList{QStringLiteral(
-                   "aoba-catalogue-check: DEST/.import-abcdef: removing what a stopped run left")};
-        QTest::newRow("a staging folder a stopped run left")
-            << "staging" << 0 << "new"
-            << QStringList{QStringLiteral(
-                   "aoba-catalogue-check: DEST/.import-k3j9x2: removing what a stopped run left")};
-        QTest::newRow("a planted .import-commit listing a file outside")
-            << "planted-list" << 1 << "old"
-            << QStringList{QStringLiteral(
-                               "aoba-catalogue-check: DEST/.import-commit is not an import this tool left: "
+        const auto row = [](const char* tag, const char* plant, int exitCode, const char* outcome,
+                            const QStringList& errors = {}) {
+            const QString kind = QString::fromLatin1(plant);
+            if ((kind.startsWith(QLatin1String("link")) && LinksLeftOut()) ||
+                (kind.startsWith(QLatin1String("immutable")) &&
+                 PinLeftOut(kind == QLatin1String("immutable-folder")))) {
+                qInfo("left out here: %s", tag);
+                return;
+            }
+            QTest::newRow(tag) << kind << exitCode << QString::fromLatin1(outcome) << errors;
+        };
+        row("a link at 001.txt.new to a file outside", "link-new", 0, "new");
+        row("001.txt a link to a file outside", "link-entry", 0, "new");
+        row(".import-commit a link to a folder outside", "link-commit", 0, "new");
+        row("a staging name linked to a folder outside", "link-staging", 0, "new",
+            QStringList{QStringLiteral(
+                "aoba-catalogue-check: DEST/.import-abcdef: removing what a stopped run left")});
+        row("a staging folder a stopped run left", "staging", 0, "new",
+            QStringList{QStringLiteral(
+                "aoba-catalogue-check: DEST/.import-k3j9x2: removing what a stopped run left")});
+        row("a planted .import-commit listing a file outside", "planted-list", 1, "old",
+            QStringList{
+                QStringLiteral("aoba-catalogue-check: DEST/.import-commit is not an import this tool left: "
                                "its list .names names \"../../out/victim.txt\", which is not a plain file "
                                "name"),
-                           QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
-        QTest::newRow("050.txt a folder")
-            << "folder" << 1 << "old"
-            << QStringList{QStringLiteral("aoba-catalogue-check: DEST/050.txt: not a "
-                                          "file, so it is not replaced"),
-                           QStringLiteral("aoba-catalogue-check: nothing was changed in "
-                                          "DEST")};
-        QTest::newRow("200.txt cannot be replaced: the old set put back")
-            << "immutable" << 1 << "old"
-            << QStringList{
-                   QStringLiteral("aoba-catalogue-check: DEST/200.txt: cannot move the old file aside: ") +
-                       PinnedReason(),
-                   QStringLiteral("aoba-catalogue-check: the 199 files already replaced were put back"),
-                   QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
-        QTest::newRow("the folder cannot be written")
-            << "immutable-folder" << 1 << "old"
-            << QStringList{QStringLiteral(
-                               "aoba-catalogue-check: DEST: cannot make a folder for the new set: Operation "
+                QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")});
+        row("050.txt a folder", "folder", 1, "old",
+            QStringList{QStringLiteral("aoba-catalogue-check: DEST/050.txt: not a "
+                                       "file, so it is not replaced"),
+                        QStringLiteral("aoba-catalogue-check: nothing was changed in "
+                                       "DEST")});
+        row("200.txt cannot be replaced: the old set put back", "immutable", 3, "old",
+            QStringList{
+                QStringLiteral("aoba-catalogue-check: DEST/200.txt: cannot move the old file aside: ") +
+                    PinnedReason(),
+                QStringLiteral("aoba-catalogue-check: the 199 files already replaced were put back"),
+                QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")});
+        row("the folder cannot be written", "immutable-folder", 3, "old",
+            QStringList{
+                QStringLiteral("aoba-catalogue-check: DEST: cannot make a folder for the new set: Operation "
                                "not permitted"),
-                           QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")};
-        QTest::newRow("the folder itself a link")
-            << "link-folder" << 1 << "old"
-            << QStringList{
-                   QStringLiteral("aoba-catalogue-check: DEST is a symbolic link; name the folder it points "
-                                  "to; nothing was changed")};
+                QStringLiteral("aoba-catalogue-check: nothing was changed in DEST")});
+        row("the folder itself a link", "link-folder", 1, "old",
+            QStringList{
+                QStringLiteral("aoba-catalogue-check: DEST is a symbolic link; name the folder it points "
+                               "to; nothing was changed")});
     }
 
     void hostileDestinationKeepsEveryWriteInside() {
@@ -143,18 +168,15 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, outcome);
         QFETCH(QStringList, errors);
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString source = scratch->filePath(QStringLiteral("source"));
-        const QString out = scratch->filePath(QStringLiteral("out"));
+        const Scratch scratch;
+        const QString out = scratch.Path(QStringLiteral("out"));
         const QString victim = out + QStringLiteral("/victim.txt");
-        QString data = scratch->filePath(QStringLiteral("data"));
-        QVERIFY(WriteSet(source, new_, true, false));
+        QString data = scratch.data;
+        QVERIFY(scratch.Fill(old_, new_, true));
         QVERIFY(QDir().mkpath(out) && WriteAll(victim, kVictim));
         const QString real = plant == QLatin1String("link-folder") ? out + QStringLiteral("/real") : data;
-        QVERIFY(WriteSet(real, old_, false, true));
-
-        if (plant.startsWith(QLatin1String("link")) && !CanMakeSymbolicLinks(scratch->path()))
-            QSKIP("this system makes no symbolic links here (Windows without Developer Mode, Wine)");
+        if (real != data)
+            QVERIFY(QDir(data).removeRecursively() && WriteSet(real, old_, false, true));
         std::optional<Pinned> pin;
         if (plant == QLatin1String("link-new")) {
             QVERIFY(MakeSymbolicLink(victim, data + QStringLiteral("/001.txt.new")));
@@ -176,16 +198,14 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(data + QStringLiteral("/050.txt")));
         } else if (plant.startsWith(QLatin1String("immutable"))) {
             pin.emplace(plant == QLatin1String("immutable") ? data + QStringLiteral("/200.txt") : data);
-            if (!pin->held())
-                QSKIP("nothing here keeps it from being changed (the immutable attribute needs root and a "
-                      "file system that has it; Windows locks files, not folders)");
+            QVERIFY(pin->held());
         } else if (plant == QLatin1String("link-folder")) {
-            data = scratch->filePath(QStringLiteral("link"));
+            data = scratch.Path(QStringLiteral("link"));
             QVERIFY(MakeSymbolicLink(real, data));
         }
         const QString outBefore = Names(out);
 
-        const Run run = Import(source, data);
+        const Run run = Import(scratch.source, data);
         pin.reset();
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.all()));
         for (QString line : errors) {
@@ -221,7 +241,7 @@ private Q_SLOTS:
             << QStringLiteral("its list .names names \"/tmp/001.txt\", which is not a plain file name");
         QTest::newRow("a list naming a file in a sub-folder")
             << QByteArray("sub\\001.txt\n")
-            << QStringLiteral("its list .names names \"sub\\001.txt\", which is not a plain file name");
+            << QStringLiteral("its list .names names \"sub\\\\001.txt\", which is not a plain file name");
         QTest::newRow("a list naming the folder above")
             << QByteArray("..\n")
             << QStringLiteral("its list .names names \"..\", which is not a plain file name");
@@ -230,7 +250,8 @@ private Q_SLOTS:
         QTest::newRow("a terminal's escape sequence is shown, not sent")
             << QByteArray("a\x1b]2;x\x07"
                           "b/\n")
-            << QStringLiteral("its list .names names \"a\\x1b]2;x\\x07b/\", which is not a plain file name");
+            << QStringLiteral(
+                   "its list .names names \"aU+001B]2;xU+0007b/\", which is not a plain file name");
         QTest::newRow("no list") << QByteArray("(none)") << QStringLiteral("its list .names is missing");
         QTest::newRow("a folder for a list")
             << QByteArray("(folder)") << QStringLiteral("its list .names is a folder");
@@ -239,28 +260,26 @@ private Q_SLOTS:
     void foreignCommitFolderIsRefusedAlikeByEveryRun() {
         QFETCH(QByteArray, list);
         QFETCH(QString, finding);
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString source = scratch->filePath(QStringLiteral("source"));
-        const QString data = scratch->filePath(QStringLiteral("data"));
+        const Scratch scratch;
+        const QString &source = scratch.source, &data = scratch.data;
         const QString commit = data + QStringLiteral("/.import-commit");
-        QVERIFY(WriteSet(data, old_, false, true));
-        QVERIFY(WriteSet(source, new_, false, false));
+        QVERIFY(scratch.Fill(old_, new_));
         QVERIFY(QDir().mkpath(commit));
         if (list == "(folder)")
             QVERIFY(QDir().mkpath(commit + QStringLiteral("/.names")));
         else if (list != "(none)")
             QVERIFY(WriteAll(commit + QStringLiteral("/.names"), list));
-        const QStringList before = Snapshot(scratch->path());
+        const QStringList before = Snapshot(scratch.dir->path());
         const QString said[] = {
             QStringLiteral("aoba-catalogue-check: %1 is not an import this tool left: %2")
-                .arg(Shown(commit), finding),
+                .arg(NativePath(commit), finding),
             QStringLiteral(
                 "aoba-catalogue-check: --import and --update-manifest change nothing in %1 while "
                 "that folder is there; look at what it holds, remove it and all it holds, then run "
                 "--import or --update-manifest")
-                .arg(Shown(data))};
+                .arg(NativePath(data))};
         const QString unchanged =
-            QStringLiteral("aoba-catalogue-check: nothing was changed in %1").arg(Shown(data));
+            QStringLiteral("aoba-catalogue-check: nothing was changed in %1").arg(NativePath(data));
 
         const QStringList runs[] = {{data},
                                     {QStringLiteral("--import"), source, QStringLiteral("--out"), data},
@@ -274,16 +293,16 @@ private Q_SLOTS:
                 QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n") + context));
             QCOMPARE(lines.contains(unchanged), arguments.size() > 1);
             QVERIFY2(!run.err.contains(QStringLiteral("moves it in")), qPrintable(context));
-            QCOMPARE(Snapshot(scratch->path()), before);
+            QCOMPARE(Snapshot(scratch.dir->path()), before);
         }
     }
 
     // One that this tool did leave, stopped after its one step: read as the new set, and moved in.
     void stoppedImportIsCheckedAsTheNewSetAndMovedIn() {
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString data = scratch->filePath(QStringLiteral("data"));
+        const Scratch scratch;
+        const QString& data = scratch.data;
         const QString commit = data + QStringLiteral("/.import-commit");
-        QVERIFY(WriteSet(data, old_, false, true));
+        QVERIFY(scratch.Fill(old_, new_));
         QVERIFY(WriteSet(commit, new_, false, true));
         QByteArray list;
         for (const auto& [name, bytes] : new_)
@@ -309,11 +328,9 @@ private Q_SLOTS:
     // The lock stays held until the import has finished: an import that waited for it would never finish.
     void secondImportIsRefusedAtOnce() {
         QFETCH(bool, exclusive);
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString source = scratch->filePath(QStringLiteral("source"));
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        QVERIFY(WriteSet(data, old_, false, true));
-        QVERIFY(WriteSet(source, new_, false, false));
+        const Scratch scratch;
+        const QString &source = scratch.source, &data = scratch.data;
+        QVERIFY(scratch.Fill(old_, new_));
         const HeldLock lock(data, exclusive);
         QVERIFY(lock.held());
         const Run run = Import(source, data);
@@ -321,23 +338,22 @@ private Q_SLOTS:
         QCOMPARE(run.err,
                  QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or a "
                                 "build is reading it; nothing was changed\n")
-                     .arg(Shown(data)));
+                     .arg(NativePath(data)));
         QCOMPARE(run.out, QString());
         QCOMPARE(WhichSet(data, old_, new_), QStringLiteral("old"));
     }
 
     void twoImportsAtOnceLeaveOneWholeSet() {
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        const QString sources[2] = {scratch->filePath(QStringLiteral("old")),
-                                    scratch->filePath(QStringLiteral("new"))};
-        QVERIFY(WriteSet(data, old_, false, true));
+        const Scratch scratch;
+        const QString& data = scratch.data;
+        const QString sources[2] = {scratch.Path(QStringLiteral("old")), scratch.Path(QStringLiteral("new"))};
+        QVERIFY(scratch.Fill(old_, new_));
         QVERIFY(WriteSet(sources[0], old_, true, false));
         QVERIFY(WriteSet(sources[1], new_, false, false));
         const QString refusal =
             QStringLiteral("aoba-catalogue-check: %1 is in use: another import is changing it, or "
                            "a build is reading it; nothing was changed\n")
-                .arg(Shown(data));
+                .arg(NativePath(data));
         int refused = 0;
         for (int round = 0; round < 20; ++round) {
             QProcess imports[2];
@@ -411,9 +427,9 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         QFETCH(QStringList, report);
         QFETCH(bool, checkerToo);
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        QVERIFY(WriteSet(data, old_, false, true));
+        const Scratch scratch;
+        const QString& data = scratch.data;
+        QVERIFY(scratch.Fill(old_, new_));
         const QString manifest = data + QStringLiteral("/SHA256SUMS");
         QByteArray sums = ReadAll(manifest);
         if (fault == QLatin1String("edit")) {
@@ -436,7 +452,7 @@ private Q_SLOTS:
             QVERIFY(
                 WriteAll(manifest, sums.replace(second, sums.indexOf('\n', second) - second, "nonsense")));
         }
-        const Run run = Build(data, scratch->filePath(QStringLiteral("generated")));
+        const Run run = Build(data, scratch.Path(QStringLiteral("generated")));
         QCOMPARE(run.exitCode, 1);
         const QStringList lines = run.err.split(QLatin1Char('\n'));
         for (QString line : report) {
@@ -445,11 +461,11 @@ private Q_SLOTS:
         }
         QVERIFY2(run.err.endsWith(
                      QStringLiteral("aoba-embed: %1 is not the set its manifest names; after editing an "
-                                    "entry by hand, run aoba-catalogue-check --update-manifest (see "
+                                    "entry by hand, run aoba-catalogue-check --update-manifest %1 (see "
                                     "tools/README.md)\n")
-                         .arg(Shown(data))),
+                         .arg(NativePath(data))),
                  qPrintable(run.err));
-        QVERIFY(!QFileInfo::exists(scratch->filePath(QStringLiteral("generated/entry_store_data.cpp"))));
+        QVERIFY(!QFileInfo::exists(scratch.Path(QStringLiteral("generated/entry_store_data.cpp"))));
 
         // The checker says the same of the folder.
         if (!checkerToo)
@@ -464,19 +480,19 @@ private Q_SLOTS:
     }
 
     void updateManifestAfterAHandEditLetsTheBuildTakeIt() {
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        const QString generated = scratch->filePath(QStringLiteral("generated"));
-        QVERIFY(WriteSet(data, old_, false, true));
+        const Scratch scratch;
+        const QString& data = scratch.data;
+        const QString generated = scratch.Path(QStringLiteral("generated"));
+        QVERIFY(scratch.Fill(old_, new_));
         QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), new_.at(QStringLiteral("123.txt"))));
         QCOMPARE(Build(data, generated).exitCode, 1);
 
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QVERIFY2(update.exitCode == 0, qPrintable(update.all()));
-        QVERIFY2(update.out.contains(Shown(data + QStringLiteral("/123.txt")) +
+        QVERIFY2(update.out.contains(NativePath(data + QStringLiteral("/123.txt")) +
                                      QStringLiteral(":0: manifest: does not match its line in SHA256SUMS\n") +
                                      QStringLiteral("wrote %1 for the 382 files it holds\n")
-                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
+                                         .arg(NativePath(data + QStringLiteral("/SHA256SUMS")))),
                  qPrintable(update.out));
         EntrySet edited = old_;
         edited[QStringLiteral("123.txt")] = new_.at(QStringLiteral("123.txt"));
@@ -489,20 +505,20 @@ private Q_SLOTS:
         QVERIFY2(again.exitCode == 0, qPrintable(again.all()));
         QVERIFY(
             again.out.endsWith(QStringLiteral("%1 already names the files %2 holds; nothing was changed\n")
-                                   .arg(Shown(data + QStringLiteral("/SHA256SUMS")), Shown(data))));
+                                   .arg(NativePath(data + QStringLiteral("/SHA256SUMS")), NativePath(data))));
     }
 
     // A manifest is no use for a file the build would refuse.
     void updateManifestOfAFileThatBreaksARuleWritesNothing() {
-        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
-        const QString data = scratch->filePath(QStringLiteral("data"));
-        QVERIFY(WriteSet(data, old_, false, true));
+        const Scratch scratch;
+        const QString& data = scratch.data;
+        QVERIFY(scratch.Fill(old_, new_));
         QByteArray bytes = old_.at(QStringLiteral("123.txt"));
         QVERIFY(WriteAll(data + QStringLiteral("/123.txt"), bytes.insert(LineStart(bytes, 3), '\t')));
         const Run update = RunTool(kChecker, {QStringLiteral("--update-manifest"), data});
         QCOMPARE(update.exitCode, 1);
         QVERIFY2(update.out.contains(QStringLiteral("%1 was not written: the files break the rules above\n")
-                                         .arg(Shown(data + QStringLiteral("/SHA256SUMS")))),
+                                         .arg(NativePath(data + QStringLiteral("/SHA256SUMS")))),
                  qPrintable(update.out));
         QCOMPARE(ReadAll(data + QStringLiteral("/SHA256SUMS")), ManifestOf(old_));
     }

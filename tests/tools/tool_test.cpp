@@ -51,6 +51,7 @@ private Q_SLOTS:
         const Checked run = Check({QStringLiteral("--strict-figures"), kDataDir});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
         QVERIFY2(!run.output.contains(kMark), qPrintable(run.output));
+        QVERIFY2(!run.output.contains(QStringLiteral("passed over")), qPrintable(run.output)); // its manifest
         QVERIFY(run.output.contains(QStringLiteral("0 rule violations in 0 files, 0 figure differences")));
     }
 
@@ -100,7 +101,7 @@ private Q_SLOTS:
 
         const Checked run = Check({dir.path()});
         QCOMPARE(run.exitCode, 1);
-        const QString report = QStringLiteral("%1:%2: %3: ").arg(Shown(path)).arg(line).arg(rule);
+        const QString report = QStringLiteral("%1:%2: %3: ").arg(NativePath(path)).arg(line).arg(rule);
         QVERIFY2(run.output.contains(report), qPrintable(run.output));
         QVERIFY2(run.output.contains(QStringLiteral("1 rule violation in 1 file,")), qPrintable(run.output));
     }
@@ -129,8 +130,11 @@ private Q_SLOTS:
             << 201 << "link" << QByteArray("/dev/urandom") << none
             << QByteArrayList{"0: not-regular: not a regular file: a link to a device"} << 1;
 #endif
-        QTest::newRow("a link to nothing") << 202 << "link" << QByteArray("/nonexistent/202.txt") << none
-                                           << QByteArrayList{"0: missing: the file is missing"} << 1;
+        if (LinksLeftOut())
+            qInfo("the row with a link to nothing is left out: this system makes no symbolic links");
+        else
+            QTest::newRow("a link to nothing") << 202 << "link" << QByteArray("/nonexistent/202.txt") << none
+                                               << QByteArrayList{"0: missing: the file is missing"} << 1;
         QTest::newRow("10 MB of control characters, not read")
             << 300 << "bytes" << QByteArray(10 * 1024 * 1024, '\x01') << none
             << QByteArrayList{"0: too-large: 10485760 bytes, more than the 65536 an entry file may have; not "
@@ -169,6 +173,9 @@ private Q_SLOTS:
                               "(at byte "
                               "27, line 3)"}
             << 1;
+        QTest::newRow("a bad byte first on its line, on that line")
+            << 381 << "bytes" << ToCp932(kHeader381 + "\r\n\r\n") + "\xFF\r\n"
+            << cp932 << QByteArrayList{"0: encoding: not valid code page 932 at byte 22, line 3"} << 1;
         QTest::newRow("a two-byte character cut off at the end")
             << 381 << "bytes" << cp932Start + "\x81" << cp932
             << QByteArrayList{"0: encoding: not valid code page 932 at byte 24, line 3"} << 1;
@@ -206,8 +213,6 @@ private Q_SLOTS:
         else if (kind == QLatin1String("fifo"))
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
 #endif
-        else if (kind == QLatin1String("link") && !CanMakeSymbolicLinks(dir.path()))
-            QSKIP("this system makes no symbolic links here (Windows without Developer Mode, Wine)");
         else if (kind == QLatin1String("link"))
             QVERIFY(MakeSymbolicLink(QString::fromUtf8(content), path));
         else if (kind == QLatin1String("sparse"))
@@ -215,7 +220,7 @@ private Q_SLOTS:
 
         const Checked run = Check(arguments << dir.path());
         QVERIFY2(run.exitCode == 1, qPrintable(run.output));
-        QCOMPARE(LinesAbout(run.output, Shown(path)), report);
+        QCOMPARE(LinesAbout(run.output, NativePath(path)), report);
         QVERIFY2(run.output.contains(QStringLiteral("%1 rule violation%2 in 1 file,")
                                          .arg(violations)
                                          .arg(violations == 1 ? QString() : QStringLiteral("s"))),
@@ -300,68 +305,146 @@ private Q_SLOTS:
             Check({QStringLiteral("--strict-figures"), QStringLiteral("--encoding"), encoding, dir.path()});
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
         if (exitCode != 0)
-            QVERIFY2(run.output.contains(Shown(dir.filePath(FileName(1))) + QStringLiteral(":0: encoding: ")),
-                     qPrintable(run.output));
+            QVERIFY2(
+                run.output.contains(NativePath(dir.filePath(FileName(1))) + QStringLiteral(":0: encoding: ")),
+                qPrintable(run.output));
     }
 
-    void importWritesTheShippedBytesBack() {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("cp932"));
-        const QString out = dir.filePath(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(source));
-        QVERIFY(CopyCatalogue(source, true));
-        QVERIFY(ReadAll(source + QStringLiteral("/001.txt")) !=
-                ReadAll(kDataDir + QStringLiteral("/001.txt")));
+    // SCRATCH stands for an empty scratch folder, DATA for the shipped catalogue; none of the runs may leave
+    // anything in SCRATCH.
+    void exitStatusTellsBadUsageFromAFolderThatCannotBeOpened_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        const QString data = QStringLiteral("DATA");
+        const QString none = QStringLiteral("SCRATCH/none");
+        const QString out = QStringLiteral("SCRATCH/out");
+        const QString import = QStringLiteral("--import");
+        const QString update = QStringLiteral("--update-manifest");
+        QTest::newRow("no folder") << QStringList{} << 2;
+        QTest::newRow("two folders") << QStringList{data, data} << 2;
+        QTest::newRow("unknown encoding")
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("latin1"), data} << 2;
+        QTest::newRow("encoding without a value") << QStringList{data, QStringLiteral("--encoding")} << 2;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), data} << 2;
+        QTest::newRow("out without import") << QStringList{QStringLiteral("--out"), out, data} << 2;
+        QTest::newRow("import with an encoding") << QStringList{import,
+                                                                data,
+                                                                QStringLiteral("--out"),
+                                                                out,
+                                                                QStringLiteral("--encoding"),
+                                                                QStringLiteral("cp932")}
+                                                 << 2;
+        QTest::newRow("import with a folder besides")
+            << QStringList{import, data, QStringLiteral("--out"), out, data} << 2;
+        QTest::newRow("import without a destination") << QStringList{import, data} << 2;
+        QTest::newRow("update-manifest without a folder") << QStringList{update} << 2;
+        QTest::newRow("import and update-manifest at once")
+            << QStringList{import, data, QStringLiteral("--out"), out, update} << 2;
+        QTest::newRow("a folder that does not exist") << QStringList{none} << 3;
+        QTest::newRow("a file, not a folder") << QStringList{QStringLiteral("DATA/001.txt")} << 3;
+        QTest::newRow("import from a folder that does not exist, no destination made")
+            << QStringList{import, none, QStringLiteral("--out"), out} << 3;
+        QTest::newRow("update-manifest of a folder that does not exist, none made")
+            << QStringList{update, none} << 3;
+    }
 
-        const Checked run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
+    void exitStatusTellsBadUsageFromAFolderThatCannotBeOpened() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QTemporaryDir scratch;
+        for (QString& argument : arguments)
+            argument.replace(QLatin1String("SCRATCH"), scratch.path())
+                .replace(QLatin1String("DATA"), kDataDir);
+        const Checked run = Check(arguments);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
+        // The system's reason too is UTF-8, whatever the code page.
+        QVERIFY2(!run.output.contains(QChar::ReplacementCharacter), qPrintable(run.output));
+        QCOMPARE(QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
+
+    // A copy that keeps every rule with one figure changed (９・11 in one entry fewer), and one with a tab.
+    void copyIsCheckedAndImportedAsItsFaultsSay_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("summary");
+        const QString figure = QStringLiteral("0 rule violations in 0 files, 1 figure difference\n");
+        QTest::newRow("one figure changed: a check reports it") << "figure" << false << false << 0 << figure;
+        QTest::newRow("one figure changed: a strict check fails") << "figure" << false << true << 1 << figure;
+        QTest::newRow("one figure changed: an import takes the copy")
+            << "figure" << true << false << 0 << figure;
+        QTest::newRow("one figure changed: a strict import writes nothing")
+            << "figure" << true << true << 1 << figure;
+        QTest::newRow("a tab: an import writes nothing")
+            << "tab" << true << false << 1 << "1 rule violation in 1 file, ";
+    }
+
+    void copyIsCheckedAndImportedAsItsFaultsSay() {
+        QFETCH(QString, fault);
+        QFETCH(bool, import);
+        QFETCH(bool, strict);
+        QFETCH(int, exitCode);
+        QFETCH(QString, summary);
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString copy = scratch->filePath(QStringLiteral("copy"));
+        const QString out = scratch->filePath(QStringLiteral("out"));
+        EntrySet set = ShippedSet();
+        if (fault == QLatin1String("tab")) {
+            QByteArray& bytes = set.at(QStringLiteral("381.txt"));
+            bytes.insert(LineStart(bytes, 3), '\t');
+        } else {
+            const auto changed = std::find_if(
+                set.begin(), set.end(), [](const auto& entry) { return entry.second.contains("９・11"); });
+            QVERIFY(changed != set.end());
+            changed->second.replace("９・11", "９・12");
+        }
+        QVERIFY(WriteSet(copy, set, false, false));
+        QStringList arguments =
+            import ? QStringList{QStringLiteral("--import"), copy, QStringLiteral("--out"), out}
+                   : QStringList{copy};
+        if (strict)
+            arguments << QStringLiteral("--strict-figures");
+        const Checked run = Check(arguments);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
+        QVERIFY2(run.output.contains(summary), qPrintable(run.output));
+        if (import)
+            QCOMPARE(QDir(out).entryList(QDir::Files).size(), exitCode == 0 ? 383 : 0);
+    }
+
+    void filesBesideTheEntriesAreNamedNotCounted() {
+        QTemporaryDir dir;
+        QVERIFY(CopyCatalogue(dir.path(), false));
+        for (const char* name : {"000.txt", "383.txt", "readme.txt"})
+            QVERIFY(WriteAll(dir.filePath(QString::fromLatin1(name)), "x"));
+        const Checked run = Check({QStringLiteral("--strict-figures"), dir.path()});
         QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-        QVERIFY(!run.output.contains(kMark));
-        QCOMPARE(QDir(out).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 382);
+        QVERIFY2(run.output.contains(QStringLiteral("passed over, not entry files: \"000.txt\" \"383.txt\" "
+                                                    "\"readme.txt\"\n")),
+                 qPrintable(run.output));
+    }
+
+    // In a Japanese locale, Windows hands main() the arguments in code page 932; the tool must reach and
+    // write these folders, and no other.
+    void japaneseFolderNamesWithSpacesAreReachedInAndOut() {
+        const std::unique_ptr<QTemporaryDir> scratch = ScratchDir();
+        const QString source = scratch->filePath(QStringLiteral("検査 元/utf8"));
+        const QString out = scratch->filePath(QStringLiteral("出力 先/data"));
+        QVERIFY(CopyCatalogue(source, false));
+        const Checked check = Check({source});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+        const Checked import = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
+        QVERIFY2(import.exitCode == 0, qPrintable(import.output));
+        QVERIFY2(import.output.contains(QStringLiteral("wrote 382 files to ") + NativePath(out)),
+                 qPrintable(import.output));
         QCOMPARE(ReadAll(out + QStringLiteral("/SHA256SUMS")),
                  ReadAll(kDataDir + QStringLiteral("/SHA256SUMS")));
-        for (int n = 1; n <= 382; ++n)
-            QVERIFY2(ReadAll(out + QLatin1Char('/') + FileName(n)) ==
-                         ReadAll(kDataDir + QLatin1Char('/') + FileName(n)),
-                     qPrintable(FileName(n)));
-    }
-
-    void importOfABrokenFolderWritesNothing() {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("cp932"));
-        const QString out = dir.filePath(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(source));
-        QVERIFY(CopyCatalogue(source, true));
-        const QString broken = source + QStringLiteral("/381.txt");
-        QByteArray bytes = ReadAll(broken);
-        QVERIFY(WriteAll(broken, bytes.insert(LineStart(bytes, 3), '\t')));
-
-        const Checked run = Check({QStringLiteral("--import"), source, QStringLiteral("--out"), out});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.output.contains(Shown(broken) + QStringLiteral(":3: tab: ")), qPrintable(run.output));
-        QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
-    }
-
-    void badUsageExitsWithTwo_data() {
-        QTest::addColumn<QStringList>("arguments");
-        const QString folder = kDataDir;
-        QTest::newRow("no folder") << QStringList{};
-        QTest::newRow("two folders") << QStringList{folder, folder};
-        QTest::newRow("unknown encoding")
-            << QStringList{QStringLiteral("--encoding"), QStringLiteral("latin1"), folder};
-        QTest::newRow("encoding without a value") << QStringList{folder, QStringLiteral("--encoding")};
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), folder};
-        QTest::newRow("out without import") << QStringList{QStringLiteral("--out"), folder, folder};
-        QTest::newRow("import with an encoding") << QStringList{
-            QStringLiteral("--import"), folder, QStringLiteral("--encoding"), QStringLiteral("cp932")};
-        QTest::newRow("import with a folder besides")
-            << QStringList{QStringLiteral("--import"), folder, folder};
-        QTest::newRow("folder that does not exist") << QStringList{folder + QStringLiteral("/none")};
-    }
-
-    void badUsageExitsWithTwo() {
-        QFETCH(QStringList, arguments);
-        const Checked run = Check(arguments);
-        QVERIFY2(run.exitCode == 2, qPrintable(run.output));
+        const Checked update = Check({QStringLiteral("--update-manifest"), out});
+        QVERIFY2(update.exitCode == 0 && update.output.contains(QStringLiteral("nothing was changed")),
+                 qPrintable(update.output));
+        QCOMPARE(QDir(scratch->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 (QStringList{QStringLiteral("出力 先"), QStringLiteral("検査 元")}));
     }
 };
 
