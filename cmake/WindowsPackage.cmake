@@ -100,6 +100,18 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${PROJECT_NAME})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_AOBA_ICON ${AOBA_ICON_FILE})
 set(CPACK_AOBA_PROGRAM aoba-search.exe)
+set(CPACK_AOBA_COPYRIGHT "Copyright (c) ${AOBA_COPYRIGHT}, MIT licence")
+# The picture beside the welcome and finish pages, drawn from the icon (src/app/icons/render.sh).
+set(CPACK_AOBA_SIDE_PICTURE ${PROJECT_SOURCE_DIR}/src/app/icons/installer-side.bmp)
+# The licence page wraps its text to its own width: each paragraph of LICENSE on one line, so that LICENSE's
+# own line breaks do not cut its lines short.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+string(REGEX REPLACE "([^\n])\n([^\n])" "\\1 \\2" license "${license}")
+string(REPLACE "\n" "\r\n" license "${license}")
+set(CPACK_AOBA_LICENSE_PAGE ${AOBA_PACKAGE_FILES_DIR}/LICENSE-page.txt)
+aoba_write_file(${CPACK_AOBA_LICENSE_PAGE} "${license}")
+# Lists the staged files for the installer, which checks that none is held open before it replaces any.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/InstallerFiles.cmake)
 # The script is UTF-8; a warning fails the build of the installer. cpack puts the - (or /) in front.
 set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "INPUTCHARSET UTF8" WX)
 # cmake/windows/NSIS.template.in replaces CPack's, whose installer is 32-bit and for all users.
