@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Windows program, made and tested on Debian 12: installs what is missing (MinGW-w64, Wine, NSIS), gets
 # Qt 6.4.2 for MinGW-w64, cross-builds the program, its tools and every test into build-windows/, runs the
-# tests under Wine (all but those labelled linux), makes the portable ZIP and the installer, and says how
-# long each step took.
+# tests under Wine (all but those labelled linux), makes the portable ZIP, the installer and SHA256SUMS beside
+# them, and says how long each step took.
 #
 # AOBA_WINDOWS_QT names the Qt to build with: a folder, or a .tar.xz archive holding one folder (unpacked
 # into the cache). Without it: ../shared/windows/qt-6.4.2-mingw-w64-x86_64.tar.xz beside the checkout when
@@ -99,11 +99,16 @@ echo "$((total - failed)) passed, $failed failed"
 done_step "tests under Wine"
 
 echo "== packages"
-(cd build-windows && cpack >/dev/null)
-for package in build-windows/aoba-search-*-win64.zip build-windows/aoba-search-*-win64-setup.exe; do
-    echo "$package $(du -h "$package" | cut -f1)"
+# The two packages cpack made this time, and SHA256SUMS beside them for whoever publishes them (a reader
+# checks them with PowerShell's Get-FileHash, README.md).
+packages=$(cd build-windows && cpack | sed -n 's|^CPack: - package: .*/\([^/]*\) generated\.$|\1|p')
+[ "$(wc -w <<<"$packages")" -eq 2 ] || { echo "cpack made: $packages" >&2; exit 1; }
+# shellcheck disable=SC2086 # two file names without spaces
+(cd build-windows && sha256sum $packages >SHA256SUMS && sha256sum --quiet --check SHA256SUMS)
+for package in $packages SHA256SUMS; do
+    echo "build-windows/$package $(du -h "build-windows/$package" | cut -f1)"
 done
-done_step "ZIP and installer"
+done_step "ZIP, installer and SHA256SUMS"
 
 # The build's Wine server, done with.
 WINEPREFIX="$PWD/build-windows/wine-prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true

@@ -9,8 +9,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <cstdio>
-
 namespace {
 
 // Title bars and task switchers want 16 to 48 pixels; desktops take the larger sizes from the installed theme
@@ -23,12 +21,6 @@ QIcon WindowIcon() {
     return builtIn;
 }
 
-void Write(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -38,15 +30,10 @@ int main(int argc, char** argv) {
 
     // The arguments are read before any QApplication exists: that would need a display, and a terminal
     // answer must not.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = aoba::cli::Arguments(argc, argv);
     if (aoba::cli::WantsTerminal(arguments)) {
         const QCoreApplication terminal(argc, argv);
-        const aoba::cli::Answer answer = aoba::cli::Run(QCoreApplication::arguments());
-        Write(stdout, answer.out);
-        Write(stderr, answer.err);
-        return answer.exitCode;
+        return aoba::cli::Print(aoba::cli::Run(arguments));
     }
 
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_line.h"
 
+#include "console/console.h"
 #include "core/catalogue_search.h"
 #include "core/entry_store.h"
 #include "core/field_rules.h"
@@ -170,6 +171,21 @@ Answer Run(const QStringList& arguments) {
     if (parser.isSet(commandLine.search))
         return Search(parser.value(commandLine.search));
     return {};
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments = console::Arguments(argc, argv);
+#ifdef _WIN32
+    if (arguments.size() == 2 && arguments[1] == u"/?")
+        arguments[1] = QStringLiteral("--help");
+#endif
+    return arguments;
+}
+
+int Print(const Answer& answer) {
+    const bool written = console::Write(console::Stream::Output, answer.out);
+    console::Write(console::Stream::Error, answer.err);
+    return written ? answer.exitCode : kExitRefused;
 }
 
 } // namespace aoba::cli

@@ -28,4 +28,12 @@ bool WantsTerminal(const QStringList& arguments);
 // QCoreApplication::arguments() does, and --version gives the application's name and version.
 Answer Run(const QStringList& arguments);
 
+// The arguments as typed (console::Arguments); on Windows a lone "/?" asks for the help, as it does of
+// Windows' own commands.
+QStringList Arguments(int argc, char** argv);
+
+// Writes the answer through the console and returns its exit code, or kExitRefused when standard output
+// could not take it: a full disk or a closed pipe is not an answer given.
+int Print(const Answer& answer);
+
 } // namespace aoba::cli

@@ -9,8 +9,16 @@ set(failures "")
 
 # Lines end as text does on the program's system: LF, or CR LF on Windows, every line, no other CR. CMake
 # drops a CR before LF when it reads text, so the bytes are counted in hex, and out and err hold the text
-# with LF alone.
+# with LF alone. On Windows a file gets the code page of the console, or without one the OEM code page: 932
+# here, in the Japanese locale the test runs in, decoded with iconv's table of it (ICONV).
 function(read_output file out)
+  if(PROGRAM MATCHES "\\.exe$")
+    execute_process(COMMAND ${ICONV} -f CP932 -t UTF-8 ${file} OUTPUT_FILE ${file}.utf8 RESULT_VARIABLE failed)
+    if(failed)
+      string(APPEND failures "not code page 932: ${file}\n")
+    endif()
+    file(RENAME ${file}.utf8 ${file})
+  endif()
   file(READ ${file} hex HEX)
   string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
   string(REGEX MATCHALL "0d 0a " crlf " ${hex}")
@@ -115,6 +123,13 @@ endif()
 run(--search 付録)
 if(NOT code EQUAL 1 OR NOT out STREQUAL "" OR err STREQUAL "")
   string(APPEND failures "--search 付録: exit 1, nothing on stdout, the notice on stderr\n  exit ${code}\n  ${out}${err}\n")
+endif()
+
+# An answer that could not be written is not an answer: a full disk gives the exit code of a refusal.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY ${EMULATOR} ${PROGRAM} --show 1
+                RESULT_VARIABLE code TIMEOUT 60 OUTPUT_FILE /dev/full)
+if(NOT code EQUAL 2)
+  string(APPEND failures "--show 1 into a full disk: exit 2 expected, not ${code}\n")
 endif()
 
 if(failures)

@@ -21,7 +21,7 @@ endif()
 set(folder ${WORK_DIR}/unpacked/${name})
 file(GLOB_RECURSE files RELATIVE ${folder} ${folder}/*)
 list(SORT files)
-set(expected aoba-search.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll
+set(expected aoba-search.exe aoba-search.com Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll
              styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll LICENSE.txt
              licenses/Qt.txt licenses/Qt-third-party.txt licenses/LGPL-3.0.txt licenses/GPL-3.0.txt
              licenses/MinGW-runtime.txt)
