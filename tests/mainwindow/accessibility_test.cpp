@@ -32,16 +32,10 @@ const char* const kControls[] = {"Frame1",   "Text1",    "Command3", "Command4",
 
 } // namespace
 
-class AccessibilityTest : public QObject, WindowFixture {
+class AccessibilityTest : public WindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() { OpenWindow(); }
-
-    void cleanup() { window_.reset(); }
-
     void everyControlHasANameAndADescription() {
         for (const char* name : kControls) {
             QWidget* control = Control(*window_, name);

@@ -53,7 +53,7 @@ void Clear(QWidget* field) {
 
 } // namespace
 
-class EntryFieldsTest : public QObject, WindowFixture {
+class EntryFieldsTest : public WindowFixture {
     Q_OBJECT
 
     QWidget* Field(const QString& name) const { return Control(*window_, qPrintable(name)); }
@@ -68,17 +68,11 @@ class EntryFieldsTest : public QObject, WindowFixture {
         QTest::newRow("Combo2") << QStringLiteral("Combo2");
     }
 
+public:
+    EntryFieldsTest()
+        : WindowFixture(Wait::Active) {}
+
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
-    void cleanup() { window_.reset(); }
-
     void typedLettersAreRefusedWithABeep_data() { FieldRows(); }
     void typedLettersAreRefusedWithABeep() {
         QFETCH(QString, name);

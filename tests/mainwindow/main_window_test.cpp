@@ -21,25 +21,10 @@
 
 using aoba::MainWindow;
 
-class MainWindowTest : public QObject, WindowFixture {
+class MainWindowTest : public WindowFixture {
     Q_OBJECT
 
-    QString placeholder_;
-
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        placeholder_ = Shown(*window_);
-    }
-
-    void cleanup() {
-        window_.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowIsFixedGreenAndTitled() {
         QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
         QCOMPARE(window_->windowTitle(), expected::kMainTitle);
@@ -242,7 +227,7 @@ private Q_SLOTS:
         QTest::keyClick(pane, Qt::Key_Return);
         QTest::keyClick(pane, Qt::Key_Backspace);
         QTest::keyClick(pane, Qt::Key_Delete);
-        QCOMPARE(Shown(*window_), placeholder_);
+        QCOMPARE(Shown(*window_), expected::kPlaceholderAsShown);
     }
 
     void selectingAnOptionRunsNothing() {
@@ -250,7 +235,7 @@ private Q_SLOTS:
             Click(*window_, option);
             QVERIFY(Control<QRadioButton>(*window_, option)->isChecked());
         }
-        QCOMPARE(Shown(*window_), placeholder_);
+        QCOMPARE(Shown(*window_), expected::kPlaceholderAsShown);
         QVERIFY(feedback_->said.isEmpty());
     }
 

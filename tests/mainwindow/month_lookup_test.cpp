@@ -9,16 +9,10 @@
 
 #include <memory>
 
-class MonthLookupTest : public QObject, WindowFixture {
+class MonthLookupTest : public WindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() { OpenWindow(); }
-
-    void cleanup() { window_.reset(); }
-
     void eachMonthShowsItsIssueOrSaysWhyNot_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");

@@ -40,23 +40,13 @@ TitleBar TitleBarOf(const QWidget& window) {
 
 } // namespace
 
-class WindowsDesktopTest : public QObject, WindowFixture {
+class WindowsDesktopTest : public WindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("windows"));
-        StartLikeTheProgram();
-    }
-
-    void init() {
-        OpenWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void cleanup() {
-        window_.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+        WindowFixture::initTestCase();
     }
 
     void titleBarsShowTheirTitlesAndButtons() {

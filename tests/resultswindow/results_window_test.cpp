@@ -53,7 +53,7 @@ const QString kInEveryIssue = QStringLiteral("号");
 
 } // namespace
 
-class ResultsWindowTest : public QObject, WindowFixture {
+class ResultsWindowTest : public WindowFixture {
     Q_OBJECT
 
     void Search(const QString& needle) {
@@ -63,18 +63,6 @@ class ResultsWindowTest : public QObject, WindowFixture {
     ResultsWindow* Results() const { return window_->Results(); }
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void cleanup() {
-        window_.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowIsFixedWithItsTitleBandAndHeader() {
         Search(kWithHits);
         ResultsWindow* form = Results();
