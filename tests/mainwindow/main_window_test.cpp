@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -180,8 +181,8 @@ private Q_SLOTS:
         QVERIFY(!window_->Results());
     }
 
-    // The reader scrolls, selects and copies the pane's text but changes nothing in it, with keys or the
-    // clipboard.
+    // The reader scrolls, selects and copies the pane's text but changes nothing in it, with keys, the
+    // clipboard or an input method.
     void contentsCanBeReadAndCopiedButNotChanged_data() {
         QTest::addColumn<Keystrokes>("keys");
         QTest::addColumn<QString>("clipboard"); // after the keys
@@ -192,6 +193,7 @@ private Q_SLOTS:
                    Pressed(Qt::Key_Backspace, QStringLiteral("\b")) +
                    Pressed(Qt::Key_Delete, QStringLiteral("\x7f"))
             << untouched;
+        QTest::newRow("an input method's commit") << Committed(QStringLiteral("あいう")) << untouched;
         QTest::newRow("pasting") << Pressed(Qt::Key_V, QStringLiteral("v"), Qt::ControlModifier) << untouched;
         QTest::newRow("Shift+End selects the header line, Ctrl+C copies it")
             << Pressed(Qt::Key_End, {}, Qt::ShiftModifier) +
@@ -216,6 +218,25 @@ private Q_SLOTS:
         Send(pane, keys);
         QCOMPARE(Shown(*window_), EntryAsShown(380));
         QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+
+    // Asked as the platform's input context asks the control with the focus: an input method is on over the
+    // fields and off over the pane, which could only take its text as a change.
+    void inputMethodsTypeIntoTheFieldsOnly_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
+        for (const char* field : {"Text1", "Combo1", "Combo2", "Text2"})
+            QTest::newRow(field) << QString::fromLatin1(field) << true;
+        QTest::newRow("Text3, the contents pane") << QStringLiteral("Text3") << false;
+    }
+
+    void inputMethodsTypeIntoTheFieldsOnly() {
+        QFETCH(QString, name);
+        QFETCH(bool, enabled);
+        Control(*window_, qPrintable(name))->setFocus();
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(QGuiApplication::focusObject(), &query);
+        QCOMPARE(query.value(Qt::ImEnabled).toBool(), enabled);
     }
 
     void selectingAnOptionRunsNothing() {

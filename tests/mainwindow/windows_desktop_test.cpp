@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Both windows on the Windows desktop itself, through Qt's windows platform: the title-bar buttons and
 // titles Windows draws from the windows' styles, the fonts Windows really gives for the names asked for, and
-// every caption whole in them.
+// every caption whole in them, and the input method where the reader may type.
 #include "lookandfeel/look.h"
 #include "resultswindow/results_window.h"
 #include "tests/support/expected_texts.h"
@@ -14,7 +14,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+// imm.h needs windows.h before it.
+// clang-format off
 #include <windows.h>
+#include <imm.h>
+// clang-format on
 
 namespace {
 
@@ -97,6 +101,29 @@ private Q_SLOTS:
                                     .arg(caption->objectName())
                                     .arg(caption->width())
                                     .arg(caption->sizeHint().width())));
+    }
+
+    // Windows keeps an input method context on a window while the control with the focus takes its text, and
+    // takes it away over the read-only pane, where the reader's kana would otherwise land.
+    void inputMethodIsOnOverTheFieldsOnly_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("Text1") << QStringLiteral("Text1") << true;
+        QTest::newRow("Text2") << QStringLiteral("Text2") << true;
+        QTest::newRow("Text3, the contents pane") << QStringLiteral("Text3") << false;
+    }
+
+    void inputMethodIsOnOverTheFieldsOnly() {
+        QFETCH(QString, control);
+        QFETCH(bool, on);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Control(*window_, qPrintable(control))->setFocus();
+        QCoreApplication::processEvents();
+        const auto handle = reinterpret_cast<HWND>(window_->winId());
+        const HIMC context = ImmGetContext(handle);
+        ImmReleaseContext(handle, context);
+        QCOMPARE(context != nullptr, on);
     }
 };
 
