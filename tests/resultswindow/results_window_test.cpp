@@ -185,17 +185,36 @@ private Q_SLOTS:
         QCOMPARE(VisibleIssues(*Results()).size(), 380u);
     }
 
+    // As with any button, a press counts only when the left button is let go over the label it went down on.
+    void clickingALabelShowsItsIssue_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("releasedAt");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a click shows it") << int{Qt::LeftButton} << QPoint(2, 2) << true;
+        QTest::newRow("pressed, dragged off and released: nothing")
+            << int{Qt::LeftButton} << QPoint(-20, 30) << false;
+        QTest::newRow("a right click: nothing") << int{Qt::RightButton} << QPoint(2, 2) << false;
+    }
+
     void clickingALabelShowsItsIssue() {
+        QFETCH(int, button);
+        QFETCH(QPoint, releasedAt);
+        QFETCH(bool, shown);
         Search(kWithHits);
         ResultsWindow* form = Results();
-        QTest::mouseClick(LabelOf(*form, 156), Qt::LeftButton);
-        QCOMPARE(Shown(*window_), EntryAsShown(156));
+        IssueLabel* label = LabelOf(*form, 156);
+        QTest::mousePress(label, static_cast<Qt::MouseButton>(button), {}, QPoint(2, 2));
+        QTest::mouseRelease(label, static_cast<Qt::MouseButton>(button), {}, releasedAt);
+        QCOMPARE(Shown(*window_), shown ? EntryAsShown(156) : expected::kPlaceholderAsShown);
         QVERIFY(form->isVisible());
         QCOMPARE(VisibleIssues(*form), kWithHitsIssues);
         QCOMPARE(form->Header(), expected::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
         // The search brought the results window forward; the click brings the main window back in front.
-        QCOMPARE(foreground_->brought, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form1")}));
+        QStringList brought{QStringLiteral("Form2")};
+        if (shown)
+            brought << QStringLiteral("Form1");
+        QCOMPARE(foreground_->brought, brought);
     }
 
     void onlyASearchWithHitsBringsTheResultsWindowForward() {
@@ -216,8 +235,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("to");
-        const auto row = [](const char* tag, int from, Qt::Key key, int to) {
-            QTest::newRow(tag) << from << int{key} << to;
+        const auto row = [](const char* tag, int from, Qt::Key key, int to,
+                            const QList<int>& visible = {3, 18, 45, 47, 150, 160, 379}) {
+            QTest::newRow(tag) << visible << from << int{key} << to;
         };
         row("Right: the next issue in the row", 3, Qt::Key_Right, 18);
         row("Right: on into the next row", 18, Qt::Key_Right, 45);
@@ -233,17 +253,21 @@ private Q_SLOTS:
         row("Up: over empty rows to the nearer column", 379, Qt::Key_Up, 160);
         row("Up: the nearest row before a nearer column further up", 160, Qt::Key_Up, 47);
         row("Up: nothing above the first row", 18, Qt::Key_Up, 18);
+        // 20 closes row 1, 21 opens row 2, 60 closes row 3.
+        row("Up: the nearest row, however far along it", 60, Qt::Key_Up, 21, {20, 21, 60});
+        row("Down: the nearest row, however far along it", 20, Qt::Key_Down, 21, {20, 21, 60});
         row("Home: the first", 150, Qt::Key_Home, 3);
         row("Home on the first stays", 3, Qt::Key_Home, 3);
         row("End: the last", 18, Qt::Key_End, 379);
     }
 
     void arrowKeysMoveAmongTheVisibleLabels() {
+        QFETCH(QList<int>, visible);
         QFETCH(int, from);
         QFETCH(int, key);
         QFETCH(int, to);
         aoba::SearchHits hits;
-        for (int issue : {3, 18, 45, 47, 150, 160, 379})
+        for (int issue : visible)
             hits.Add(issue);
         const auto form = std::make_unique<ResultsWindow>();
         form->SetVisibleIssues(hits);
