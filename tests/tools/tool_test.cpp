@@ -55,6 +55,16 @@ private Q_SLOTS:
         QVERIFY(run.output.contains(QStringLiteral("0 rule violations in 0 files, 0 figure differences")));
     }
 
+#ifndef _WIN32 // Windows has no device that is always full
+    void reportThatCannotBeWrittenIsAnError() {
+        QProcess tool;
+        tool.setStandardOutputFile(QStringLiteral("/dev/full"));
+        tool.start(QStringLiteral(AOBA_CHECKER), {kDataDir});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 3);
+    }
+#endif
+
     void brokenCopyNamesFileAndRule_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("fault");
