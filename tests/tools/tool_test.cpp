@@ -193,6 +193,10 @@ private Q_SLOTS:
             << 381 << "bytes" << kHeader381 + "\r\n\r\n　\xC3(\r\n"
             << QStringList{QStringLiteral("--encoding"), QStringLiteral("utf-8")}
             << QByteArrayList{"0: encoding: not valid UTF-8 at byte 29, line 3"} << 1;
+        QTest::newRow("an overlong A (C1 81) is not UTF-8")
+            << 381 << "bytes" << kHeader381 + "\r\n\r\n　\xC1\x81\r\n"
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("utf-8")}
+            << QByteArrayList{"0: encoding: not valid UTF-8 at byte 29, line 3"} << 1;
         QTest::newRow("a private-use character, code page 932 F0 40")
             << 381 << "bytes" << cp932Start + "\xF0\x40\r\n"
             << cp932
