@@ -89,6 +89,8 @@ private Q_SLOTS:
         const QString entry = QStringLiteral("header\r\n\r\n　a＝「b」\r\n　c＝「b」\r\n");
         QTest::newRow("first of two") << entry << QStringLiteral("b") << QStringLiteral("　a＝「b」");
         QTest::newRow("in the header") << entry << QStringLiteral("head") << QStringLiteral("header");
+        QTest::newRow("from the header's second character")
+            << entry << QStringLiteral("eader") << QStringLiteral("header");
         QTest::newRow("second line only") << entry << QStringLiteral("c") << QStringLiteral("　c＝「b」");
         QTest::newRow("across a line end: where it starts")
             << entry << QStringLiteral("」\r\n　c") << QStringLiteral("　a＝「b」");

@@ -15,6 +15,11 @@
 
 #include <map>
 #include <memory>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 inline const QString kDataDir = QStringLiteral(AOBA_DATA_DIR);
 
@@ -174,10 +179,17 @@ struct Run {
     QString all() const { return out + err; }
 };
 
-// A tool's text with the line ends of Linux: on Windows, text lines end in CR LF.
+// A tool's text with the line ends of Linux. On Windows a pipe gets lines ended by CR LF, in the code page
+// of the console the tool shares with this test, or the OEM code page when there is none, as `type` and
+// `more` read them.
 inline QString Lines(const QByteArray& text) {
 #ifdef _WIN32
-    return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const UINT console = GetConsoleOutputCP();
+    const UINT codePage = console != 0 ? console : GetOEMCP();
+    const int size = MultiByteToWideChar(codePage, 0, text.constData(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(size), L'\0');
+    MultiByteToWideChar(codePage, 0, text.constData(), int(text.size()), wide.data(), size);
+    return QString::fromStdWString(wide).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 #else
     return QString::fromUtf8(text);
 #endif

@@ -55,6 +55,16 @@ private Q_SLOTS:
         QVERIFY(run.output.contains(QStringLiteral("0 rule violations in 0 files, 0 figure differences")));
     }
 
+#ifndef _WIN32 // Windows has no device that is always full
+    void reportThatCannotBeWrittenIsAnError() {
+        QProcess tool;
+        tool.setStandardOutputFile(QStringLiteral("/dev/full"));
+        tool.start(QStringLiteral(AOBA_CHECKER), {kDataDir});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 3);
+    }
+#endif
+
     void brokenCopyNamesFileAndRule_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("fault");
@@ -181,6 +191,10 @@ private Q_SLOTS:
             << QByteArrayList{"0: encoding: not valid code page 932 at byte 24, line 3"} << 1;
         QTest::newRow("bad UTF-8, with its place")
             << 381 << "bytes" << kHeader381 + "\r\n\r\n　\xC3(\r\n"
+            << QStringList{QStringLiteral("--encoding"), QStringLiteral("utf-8")}
+            << QByteArrayList{"0: encoding: not valid UTF-8 at byte 29, line 3"} << 1;
+        QTest::newRow("an overlong A (C1 81) is not UTF-8")
+            << 381 << "bytes" << kHeader381 + "\r\n\r\n　\xC1\x81\r\n"
             << QStringList{QStringLiteral("--encoding"), QStringLiteral("utf-8")}
             << QByteArrayList{"0: encoding: not valid UTF-8 at byte 29, line 3"} << 1;
         QTest::newRow("a private-use character, code page 932 F0 40")

@@ -9,14 +9,15 @@
 #include "catalogue/entry_check/manifest.h"
 #include "catalogue/entry_check/report.h"
 #include "catalogue/entry_check/utf8.h"
+#include "console/console.h"
 #include "tools/checker/figures.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <optional>
 #include <set>
 #include <string>
@@ -46,20 +47,34 @@ constexpr const char* kUsage =
     "of DEST refused; 2 bad usage; 3 a folder or file that could not be opened, read or written.";
 
 // Every line the tool writes goes through one of these two: the report to standard output, errors and
-// notes to standard error, after the tool's name unless it is the usage. text is one line or several, and
-// leaves with a line end.
-void Print(std::ostream& out, std::string_view text) {
-    out << text;
-    if (text.empty() || text.back() != '\n')
-        out << '\n';
+// notes to standard error, after the tool's name unless it is the usage. text is UTF-8, one line or
+// several, and leaves with a line end. On Windows it goes through the console writer, which a Japanese
+// console shows whatever its code page; on Linux the bytes go out as they are, so that a name that is not
+// UTF-8 is reported as the file system has it.
+// A line that could not be written (a full disk, a closed pipe) makes the exit status 3, whatever the
+// report said.
+bool everyLineWritten = true;
+
+void Print(aoba::console::Stream stream, std::string_view text) {
+    std::string line(text);
+    if (line.empty() || line.back() != '\n')
+        line += '\n';
+#ifdef _WIN32
+    const bool written = aoba::console::Write(stream, QString::fromStdString(line));
+#else
+    std::FILE* file = stream == aoba::console::Stream::Output ? stdout : stderr;
+    const bool written = std::fputs(line.c_str(), file) >= 0 && std::fflush(file) == 0;
+#endif
+    everyLineWritten = everyLineWritten && written;
 }
 
 void PrintReport(std::string_view text) {
-    Print(std::cout, text);
+    Print(aoba::console::Stream::Output, text);
 }
 
 void PrintError(std::string_view text, bool named = true) {
-    Print(std::cerr, named ? "aoba-catalogue-check: " + std::string(text) : std::string(text));
+    Print(aoba::console::Stream::Error,
+          named ? "aoba-catalogue-check: " + std::string(text) : std::string(text));
 }
 
 // --- the command line
@@ -99,9 +114,7 @@ struct Options {
 // reaches the file system as typed.
 QStringList Arguments(int argc, char** argv) {
 #ifdef _WIN32
-    static_cast<void>(argc);
-    static_cast<void>(argv);
-    return QCoreApplication::arguments();
+    return aoba::console::Arguments(argc, argv);
 #else
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -460,11 +473,8 @@ int Check(const Options& options, aoba::Cp932& codePage) {
     return status == kAllWell && stopped.kind == aoba::StoppedChange::Kind::Foreign ? kFault : status;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const QCoreApplication application(argc, argv);
-    const std::variant<Options, int> parsed = ParseOptions(Arguments(argc, argv));
+int Run(const QStringList& arguments) {
+    const std::variant<Options, int> parsed = ParseOptions(arguments);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const Options& options = std::get<Options>(parsed);
@@ -475,4 +485,12 @@ int main(int argc, char** argv) {
     case Mode::Check: break;
     }
     return Check(options, codePage);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QCoreApplication application(argc, argv);
+    const int status = Run(Arguments(argc, argv));
+    return everyLineWritten ? status : kSystemError;
 }
