@@ -17,6 +17,7 @@
 #include "texts/texts.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,10 +36,24 @@ constexpr Kind kYearBox = New<NumberCombo, NumberList::Years>;
 constexpr Kind kMonthBox = New<NumberCombo, NumberList::Months>;
 constexpr Kind kOptionButton = New<OptionButton>;
 
+// Read-only to input methods too. Qt's read-only pane still tells the platform's input context that it takes
+// text, so the reader's input method stays on over it, and inserts whatever the input method commits.
+class ContentsPane final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::inputMethodQuery;
+    using QPlainTextEdit::QPlainTextEdit;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        return query == Qt::ImEnabled ? QVariant(false) : QPlainTextEdit::inputMethodQuery(query);
+    }
+
+protected:
+    void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }
+};
+
 // The contents pane: a multi-line text box with a vertical scroll bar, which the reader reads, scrolls and
 // selects in but cannot change.
 QWidget* NewContentsPane(QWidget* container) {
-    auto* pane = new QPlainTextEdit(container);
+    auto* pane = new ContentsPane(container);
     pane->setReadOnly(true);
     pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,42 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The three numeric fields as a reader types into them, and the four stepping buttons.
+#include "tests/support/expected_texts.h"
+#include "tests/support/keystrokes.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 
-#include <memory>
-
-using aoba::MainWindow;
-
 namespace {
-
-void Commit(QWidget* field, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(field, &event);
-}
-
-// Characters beyond Latin-1 cannot go through QTest::keyClicks; a key press carrying the text does.
-void Type(QWidget* field, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
-
-// A key as an X server delivers it, with the text X11 gives it: Delete carries "\x7f". QTest sends Delete
-// without text, which would let a filter that refuses the key by its text pass it in the test alone.
-void PressAsX11Does(QWidget* field, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(field, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(field, &release);
-}
 
 QString FieldText(QWidget* field) {
     if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -44,130 +18,88 @@ QString FieldText(QWidget* field) {
     return static_cast<QLineEdit*>(field)->text();
 }
 
-void Clear(QWidget* field) {
+void SetFieldText(QWidget* field, const QString& text) {
     if (auto* combo = qobject_cast<QComboBox*>(field))
-        combo->setEditText(QString());
+        combo->setEditText(text);
     else
-        static_cast<QLineEdit*>(field)->clear();
+        static_cast<QLineEdit*>(field)->setText(text);
 }
 
 } // namespace
 
-class EntryFieldsTest : public QObject, WindowFixture {
+class EntryFieldsTest : public WindowFixture {
     Q_OBJECT
 
-    QWidget* Field(const QString& name) const { return Control(*window_, qPrintable(name)); }
     QLineEdit* Issue() const { return Control<QLineEdit>(*window_, "Text1"); }
     QComboBox* Year() const { return Control<QComboBox>(*window_, "Combo1"); }
     QComboBox* Month() const { return Control<QComboBox>(*window_, "Combo2"); }
 
-    static void FieldRows() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("Text1") << QStringLiteral("Text1");
-        QTest::newRow("Combo1") << QStringLiteral("Combo1");
-        QTest::newRow("Combo2") << QStringLiteral("Combo2");
-    }
+public:
+    EntryFieldsTest()
+        : WindowFixture(Wait::Active) {}
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
-    void cleanup() { window_.reset(); }
-
-    void typedLettersAreRefusedWithABeep_data() { FieldRows(); }
-    void typedLettersAreRefusedWithABeep() {
-        QFETCH(QString, name);
-        QWidget* f = Field(name);
-        f->setFocus();
-        Clear(f);
-        QTest::keyClicks(f, QStringLiteral("a0b.c -"));
-        QCOMPARE(FieldText(f), QStringLiteral("0"));
-        QCOMPARE(feedback_->Beeps(), 6);
-    }
-
-    void digitsOfBothWidthsAreTaken_data() { FieldRows(); }
-    void digitsOfBothWidthsAreTaken() {
-        QFETCH(QString, name);
-        QWidget* f = Field(name);
-        f->setFocus();
-        Clear(f);
-        QTest::keyClicks(f, QStringLiteral("1"));
-        Type(f, QStringLiteral("０"));
-        QCOMPARE(FieldText(f), QStringLiteral("1０"));
-        QTest::keyClick(f, Qt::Key_Backspace);
-        QCOMPARE(FieldText(f), QStringLiteral("1"));
-        QVERIFY(feedback_->said.isEmpty());
-    }
-
-    void fullWidthLettersAndSpacesAreRefused_data() { FieldRows(); }
-    void fullWidthLettersAndSpacesAreRefused() {
-        QFETCH(QString, name);
-        QWidget* f = Field(name);
-        f->setFocus();
-        Clear(f);
-        Type(f, QStringLiteral("Ａ\u3000あ．"));
-        QVERIFY(FieldText(f).isEmpty());
-        QCOMPARE(feedback_->Beeps(), 4);
-    }
-
-    void inputMethodCommits_data() {
+    // Every character key is judged before it reaches the field, and a whole input-method commit at once: a
+    // refusal beeps and leaves the field as it was; Enter and Esc are refused as characters, not taken as
+    // commands, and nothing is ever looked up.
+    void keysAndCommitsAreTakenOrRefusedWithABeep_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("committed");
-        QTest::addColumn<bool>("taken");
-        for (const char* name : {"Text1", "Combo1", "Combo2"}) {
-            const QString n = QString::fromLatin1(name);
-            QTest::addRow("%s takes １２", name) << n << QStringLiteral("１２") << true;
-            QTest::addRow("%s refuses あ", name) << n << QStringLiteral("あ") << false;
-            QTest::addRow("%s refuses 12a whole", name) << n << QStringLiteral("12a") << false;
+        QTest::addColumn<Keystrokes>("keys");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("beeps");
+        for (const char* field : {"Text1", "Combo1", "Combo2"}) {
+            const auto row = [field](const char* tag, const Keystrokes& keys, const QString& before,
+                                     const QString& after, int beeps) {
+                QTest::addRow("%s: %s", field, tag)
+                    << QString::fromLatin1(field) << keys << before << after << beeps;
+            };
+            row("letters, a stop and spaces are refused, a beep each", Typed(u"a0b.c -"), {},
+                QStringLiteral("0"), 6);
+            row("digits of both widths are taken", Typed(u"1０"), {}, QStringLiteral("1０"), 0);
+            row("full-width letters, spaces and stops are refused", Typed(u"Ａ\u3000あ．"), {}, {}, 4);
+            row("Backspace takes the last digit away", Pressed(Qt::Key_Backspace, QStringLiteral("\b")),
+                QStringLiteral("12"), QStringLiteral("1"), 0);
+            row("Enter, the keypad's Enter and Esc are refused",
+                Pressed(Qt::Key_Return, QStringLiteral("\r")) +
+                    Pressed(Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier) +
+                    Pressed(Qt::Key_Escape, QStringLiteral("\x1b")),
+                QStringLiteral("12"), QStringLiteral("12"), 3);
+            row("keys without a character edit as usual",
+                Typed(u"010") + Pressed(Qt::Key_Home) + Pressed(Qt::Key_Delete, QStringLiteral("\x7f")) +
+                    Pressed(Qt::Key_End) + Pressed(Qt::Key_Left) +
+                    Pressed(Qt::Key_Backspace, QStringLiteral("\b")),
+                {}, QStringLiteral("0"), 0);
+            row("an input method's full-width digits are taken", Committed(QStringLiteral("１２")), {},
+                QStringLiteral("１２"), 0);
+            row("an input method's kana are refused", Committed(QStringLiteral("あ")), {}, {}, 1);
+            row("an input method's digits and a letter are refused whole", Committed(QStringLiteral("12a")),
+                {}, {}, 1);
         }
+        // The month field then corrects what the keys left in it.
+        const auto month = [](const char* tag, QStringView typed, const char* after, int beeps) {
+            QTest::addRow("Combo2: %s", tag) << QStringLiteral("Combo2") << Typed(typed) << QString()
+                                             << QString::fromLatin1(after) << beeps;
+        };
+        month("13 becomes 01 with a beep", u"13", "01", 1);
+        month("2 then 0: 20 becomes 01", u"20", "01", 1);
+        month("12 stays", u"12", "12", 0);
+        month("00 stays", u"00", "00", 0);
     }
 
-    void inputMethodCommits() {
+    void keysAndCommitsAreTakenOrRefusedWithABeep() {
         QFETCH(QString, name);
-        QFETCH(QString, committed);
-        QFETCH(bool, taken);
-        QWidget* f = Field(name);
-        f->setFocus();
-        Clear(f);
-        Commit(f, committed);
-        QCOMPARE(FieldText(f), taken ? committed : QString());
-        QCOMPARE(feedback_->Beeps(), taken ? 0 : 1);
-    }
-
-    void enterAndEscapeBeepAndLookNothingUp_data() { FieldRows(); }
-    void enterAndEscapeBeepAndLookNothingUp() {
-        QFETCH(QString, name);
-        QWidget* f = Field(name);
-        f->setFocus();
-        const QString before = FieldText(f);
-        const QString shown = Shown(*window_);
-        QTest::keyClick(f, Qt::Key_Return);
-        QTest::keyClick(f, Qt::Key_Enter);
-        QTest::keyClick(f, Qt::Key_Escape);
-        QCOMPARE(feedback_->said, QStringList(3, QStringLiteral("beep")));
-        QCOMPARE(FieldText(f), before);
-        QCOMPARE(Shown(*window_), shown);
-    }
-
-    void keysWithoutACharacterAreNotFiltered_data() { FieldRows(); }
-    void keysWithoutACharacterAreNotFiltered() {
-        QFETCH(QString, name);
-        QWidget* f = Field(name);
-        f->setFocus();
-        Clear(f);
-        QTest::keyClicks(f, QStringLiteral("010"));
-        PressAsX11Does(f, Qt::Key_Home, QString());
-        PressAsX11Does(f, Qt::Key_Delete, QStringLiteral("\x7f"));
-        PressAsX11Does(f, Qt::Key_End, QString());
-        PressAsX11Does(f, Qt::Key_Left, QString());
-        PressAsX11Does(f, Qt::Key_Backspace, QStringLiteral("\b"));
-        QCOMPARE(FieldText(f), QStringLiteral("0"));
-        QVERIFY(feedback_->said.isEmpty());
+        QFETCH(Keystrokes, keys);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, beeps);
+        QWidget* field = Control(*window_, qPrintable(name));
+        field->setFocus();
+        SetFieldText(field, before);
+        Send(field, keys);
+        QCOMPARE(FieldText(field), after);
+        QCOMPARE(feedback_->said, QStringList(beeps, QStringLiteral("beep")));
+        QCOMPARE(Shown(*window_), expected::kPlaceholderAsShown);
     }
 
     void editingShortcutsStillWork() {
@@ -196,28 +128,6 @@ private Q_SLOTS:
         QTest::keyClick(Month(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Month()->currentText(), QStringLiteral("01"));
         QCOMPARE(feedback_->said, QStringList{QStringLiteral("beep")});
-    }
-
-    void aTypedMonthAbove12BecomesJanuaryWithABeep_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("beeps");
-        QTest::newRow("13 becomes 01 with one beep") << QStringLiteral("13") << QStringLiteral("01") << 1;
-        QTest::newRow("12 stays") << QStringLiteral("12") << QStringLiteral("12") << 0;
-        QTest::newRow("0 stays") << QStringLiteral("0") << QStringLiteral("0") << 0;
-        QTest::newRow("00 stays") << QStringLiteral("00") << QStringLiteral("00") << 0;
-        QTest::newRow("2 then 0: 20 is corrected") << QStringLiteral("20") << QStringLiteral("01") << 1;
-    }
-
-    void aTypedMonthAbove12BecomesJanuaryWithABeep() {
-        QFETCH(QString, typed);
-        QFETCH(QString, result);
-        QFETCH(int, beeps);
-        Month()->setFocus();
-        Clear(Month());
-        QTest::keyClicks(Month(), typed);
-        QCOMPARE(Month()->currentText(), result);
-        QCOMPARE(feedback_->Beeps(), beeps);
     }
 
     void choosingFromTheListIsNotCorrected() {

@@ -40,22 +40,10 @@ QWidget* Focused(const QWidgetList& controls) {
 
 } // namespace
 
-class TabChainTest : public QObject, WindowFixture {
+class TabChainTest : public WindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void cleanup() {
-        window_.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     // The chain, control by control, as the design gives it.
     void tabVisitsEveryFocusableControlInTheDesignsOrder_data() {
         QTest::addColumn<QString>("search");

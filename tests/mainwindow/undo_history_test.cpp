@@ -62,22 +62,16 @@ void Paste(QWidget* field, const QString& text, bool replacingAll) {
 
 } // namespace
 
-class UndoHistoryTest : public QObject, WindowFixture {
+class UndoHistoryTest : public WindowFixture {
     Q_OBJECT
 
     QWidget* Field(const QString& name) const { return Control(*window_, qPrintable(name)); }
 
+public:
+    UndoHistoryTest()
+        : WindowFixture(Wait::Active) {}
+
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
-    void cleanup() { window_.reset(); }
-
     void longPastesLeaveASmallHistory_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("replacingAll");

@@ -4,6 +4,7 @@
 // show at the next paint.
 #include "lookandfeel/look.h"
 #include "resultswindow/issue_label.h"
+#include "tests/support/issue_captions.h"
 #include "tests/support/widget_test_support.h"
 
 #include <QLabel>
@@ -28,9 +29,8 @@ QImage AsAQLabel(const aoba::IssueLabel& label, const QString& caption) {
 int WidestCaption(const QFont& font) {
     const QFontMetrics metrics(font);
     int widest = 0;
-    for (int issue = 1; issue <= 380; ++issue)
-        widest = std::max(
-            widest, metrics.horizontalAdvance(QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0'))));
+    for (const QString& caption : IssueCaptions())
+        widest = std::max(widest, metrics.horizontalAdvance(caption));
     return widest;
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/catalogue_files.h"
 #include "tests/support/expected_fonts.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/issue_captions.h"
 #include "tests/support/widget_test_support.h"
 #include "tests/support/window_fixture.h"
 
@@ -53,7 +54,7 @@ const QString kInEveryIssue = QStringLiteral("号");
 
 } // namespace
 
-class ResultsWindowTest : public QObject, WindowFixture {
+class ResultsWindowTest : public WindowFixture {
     Q_OBJECT
 
     void Search(const QString& needle) {
@@ -63,18 +64,6 @@ class ResultsWindowTest : public QObject, WindowFixture {
     ResultsWindow* Results() const { return window_->Results(); }
 
 private Q_SLOTS:
-    void initTestCase() { StartLikeTheProgram(); }
-
-    void init() {
-        OpenWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void cleanup() {
-        window_.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowIsFixedWithItsTitleBandAndHeader() {
         Search(kWithHits);
         ResultsWindow* form = Results();
@@ -85,17 +74,21 @@ private Q_SLOTS:
         QVERIFY(!form->parentWidget());
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QCOMPARE(form->palette().color(QPalette::Window), QColor(192, 255, 192));
         auto* band = Control<QLabel>(*form, "Label3");
         auto* header = Control<QLabel>(*form, "Label2");
         QCOMPARE(band->geometry(), QRect(0, 0, 657, 17));
         QCOMPARE(header->geometry(), QRect(0, 8, 657, 49));
-        QCOMPARE(band->palette().color(QPalette::Window), QColor(255, 255, 255));
-        QCOMPARE(header->palette().color(QPalette::Window), QColor(255, 255, 255));
         QCOMPARE(header->font().family(), expected::MinchoFamily());
         QCOMPARE(header->font().pointSizeF(), 9.0);
         QVERIFY(header->alignment().testFlag(Qt::AlignHCenter));
-        QCOMPARE(header->text().split(QLatin1Char('\n')).size(), 3);
+        // The header's lines, which the texts part by a lone CR, each on a line of its own.
+        QCOMPARE(header->text(), expected::ResultsHeader(kWithHits).replace(u'\r', u'\n'));
+        // White from the top edge to the band's foot, beside the header's text; the window's green below it.
+        const QImage image = form->grab().toImage();
+        for (const QPoint p : {QPoint(3, 3), QPoint(640, 3), QPoint(3, 50), QPoint(640, 50)})
+            QCOMPARE(image.pixelColor(p), QColor(255, 255, 255));
+        for (const QPoint p : {QPoint(3, 60), QPoint(3, 200), QPoint(640, 366)})
+            QCOMPARE(image.pixelColor(p), QColor(192, 255, 192));
     }
 
     void labelsAndTheirPlaces_data() {
@@ -142,10 +135,10 @@ private Q_SLOTS:
 
     void everyLabelHasItsCaption() {
         Search(kInEveryIssue);
-        const std::vector<IssueLabel*> labels = Labels(*Results());
-        for (int issue = 1; issue <= 380; ++issue)
-            QCOMPARE(labels[static_cast<std::size_t>(issue - 1)]->Text(),
-                     QStringLiteral("[%1]").arg(issue, 3, 10, QLatin1Char('0')));
+        QStringList captions;
+        for (const IssueLabel* label : Labels(*Results()))
+            captions << label->Text();
+        QCOMPARE(captions, IssueCaptions());
         QCOMPARE(VisibleIssues(*Results()).size(), 380u);
     }
 
@@ -153,7 +146,11 @@ private Q_SLOTS:
         Search(kWithHits);
         QVERIFY(Results()->isVisible());
         QCOMPARE(VisibleIssues(*Results()), kWithHitsIssues);
-        QCOMPARE(LabelOf(*Results(), 156)->pos(), QPoint(8 + 32 * 15, 64 + 16 * 7));
+        // The sixteenth column of rows 3, 8, 13 and 18.
+        QCOMPARE(LabelOf(*Results(), 56)->pos(), QPoint(488, 96));
+        QCOMPARE(LabelOf(*Results(), 156)->pos(), QPoint(488, 176));
+        QCOMPARE(LabelOf(*Results(), 256)->pos(), QPoint(488, 256));
+        QCOMPARE(LabelOf(*Results(), 356)->pos(), QPoint(488, 336));
         QCOMPARE(Results()->Header(), expected::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
     }
@@ -188,17 +185,36 @@ private Q_SLOTS:
         QCOMPARE(VisibleIssues(*Results()).size(), 380u);
     }
 
+    // As with any button, a press counts only when the left button is let go over the label it went down on.
+    void clickingALabelShowsItsIssue_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("releasedAt");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a click shows it") << int{Qt::LeftButton} << QPoint(2, 2) << true;
+        QTest::newRow("pressed, dragged off and released: nothing")
+            << int{Qt::LeftButton} << QPoint(-20, 30) << false;
+        QTest::newRow("a right click: nothing") << int{Qt::RightButton} << QPoint(2, 2) << false;
+    }
+
     void clickingALabelShowsItsIssue() {
+        QFETCH(int, button);
+        QFETCH(QPoint, releasedAt);
+        QFETCH(bool, shown);
         Search(kWithHits);
         ResultsWindow* form = Results();
-        QTest::mouseClick(LabelOf(*form, 156), Qt::LeftButton);
-        QCOMPARE(Shown(*window_), EntryAsShown(156));
+        IssueLabel* label = LabelOf(*form, 156);
+        QTest::mousePress(label, static_cast<Qt::MouseButton>(button), {}, QPoint(2, 2));
+        QTest::mouseRelease(label, static_cast<Qt::MouseButton>(button), {}, releasedAt);
+        QCOMPARE(Shown(*window_), shown ? EntryAsShown(156) : expected::kPlaceholderAsShown);
         QVERIFY(form->isVisible());
         QCOMPARE(VisibleIssues(*form), kWithHitsIssues);
         QCOMPARE(form->Header(), expected::ResultsHeader(kWithHits));
         QVERIFY(feedback_->said.isEmpty());
         // The search brought the results window forward; the click brings the main window back in front.
-        QCOMPARE(foreground_->brought, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form1")}));
+        QStringList brought{QStringLiteral("Form2")};
+        if (shown)
+            brought << QStringLiteral("Form1");
+        QCOMPARE(foreground_->brought, brought);
     }
 
     void onlyASearchWithHitsBringsTheResultsWindowForward() {
@@ -211,27 +227,17 @@ private Q_SLOTS:
         QCOMPARE(foreground_->brought, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form2")}));
     }
 
-    void headerQuotesTheStringOnItsSecondLine() {
-        Search(kWithHits);
-        QCOMPARE(Results()->Header(),
-                 QStringLiteral(
-                     "検索された文字列\r　　　　　『56号』　　　は、\r"
-                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
-        QCOMPARE(Control<QLabel>(*Results(), "Label2")->text(),
-                 QStringLiteral(
-                     "検索された文字列\n　　　　　『56号』　　　は、\n"
-                     "以下の号の目次で発見されました。（号番をクリックすると、その号の目次が表示されます）"));
-    }
-
     // Left and Right go through the visible labels in issue order, Up and Down to the nearest visible label
     // in the nearest row above or below, Home and End to the first and the last; at an end the focus stays.
-    // Visible here: 3 and 18 in row 1; 45 and 47 in row 3; 150 and 160 in row 8; 379 in row 19.
+    // Visible in most rows: 3 and 18 in row 1; 45 and 47 in row 3; 150 and 160 in row 8; 379 in row 19.
     void arrowKeysMoveAmongTheVisibleLabels_data() {
+        QTest::addColumn<QList<int>>("visible");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("to");
-        const auto row = [](const char* tag, int from, Qt::Key key, int to) {
-            QTest::newRow(tag) << from << int{key} << to;
+        const auto row = [](const char* tag, int from, Qt::Key key, int to,
+                            const QList<int>& visible = {3, 18, 45, 47, 150, 160, 379}) {
+            QTest::newRow(tag) << visible << from << int{key} << to;
         };
         row("Right: the next issue in the row", 3, Qt::Key_Right, 18);
         row("Right: on into the next row", 18, Qt::Key_Right, 45);
@@ -247,17 +253,21 @@ private Q_SLOTS:
         row("Up: over empty rows to the nearer column", 379, Qt::Key_Up, 160);
         row("Up: the nearest row before a nearer column further up", 160, Qt::Key_Up, 47);
         row("Up: nothing above the first row", 18, Qt::Key_Up, 18);
+        // 20 closes row 1, 21 opens row 2, 60 closes row 3.
+        row("Up: the nearest row, however far along it", 60, Qt::Key_Up, 21, {20, 21, 60});
+        row("Down: the nearest row, however far along it", 20, Qt::Key_Down, 21, {20, 21, 60});
         row("Home: the first", 150, Qt::Key_Home, 3);
         row("Home on the first stays", 3, Qt::Key_Home, 3);
         row("End: the last", 18, Qt::Key_End, 379);
     }
 
     void arrowKeysMoveAmongTheVisibleLabels() {
+        QFETCH(QList<int>, visible);
         QFETCH(int, from);
         QFETCH(int, key);
         QFETCH(int, to);
         aoba::SearchHits hits;
-        for (int issue : {3, 18, 45, 47, 150, 160, 379})
+        for (int issue : visible)
             hits.Add(issue);
         const auto form = std::make_unique<ResultsWindow>();
         form->SetVisibleIssues(hits);
