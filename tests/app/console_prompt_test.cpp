@@ -153,26 +153,10 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("chcp 65001"), search + QStringLiteral(" > found.txt"),
                            QStringLiteral("type found.txt")}
             << found;
-    }
-
-    // The system's reason at the end is in the system's language, so the answer's start is compared.
-    void theCheckerAnswersInTheConsoleToo_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("a Japanese folder that is not there, on the console")
-            << QStringLiteral("aoba-catalogue-check \"検査 元\"")
-            << QStringLiteral("aoba-catalogue-check: 検査 元: cannot open the folder: ");
-        QTest::newRow("the help through a pipe into find")
-            << QStringLiteral("aoba-catalogue-check --help | find \"…\"")
-            << QStringLiteral(
-                   "Checks DIR/001.txt … DIR/382.txt and reports their figures beside the expected ones.");
-    }
-
-    void theCheckerAnswersInTheConsoleToo() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        const QStringList answer = AnswerTo(typed, Typed({typed}).screen);
-        QVERIFY2(answer.size() == 1 && answer[0].startsWith(shown), qPrintable(answer.join(u'\n')));
+        QTest::newRow("the checker's help through a pipe into find")
+            << QStringList{QStringLiteral("aoba-catalogue-check --help | find \"…\"")}
+            << QStringList{QStringLiteral(
+                   "Checks DIR/001.txt … DIR/382.txt and reports their figures beside the expected ones.")};
     }
 
     void theConsoleShowsTheAnswerBeforeTheNextPrompt() {
